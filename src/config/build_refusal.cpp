@@ -1,0 +1,6 @@
+#include "tanimlamalar.h"
+
+QString BuildRefusal::message() const
+{
+    return QStringLiteral("%1: %2 gönderilemez.").arg(where).arg(value);
+}

@@ -1,0 +1,204 @@
+#include "settings_file.h"
+
+#include "number_conversions.h"
+#include "platform_paths.h"
+#include "settings_layout.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+#include <cerrno>
+#include <cstring>
+
+namespace {
+
+const char *const kCodePage = "windows-1254";
+// A longer line cannot be a settings line; the rest of it is passed over unread.
+constexpr qint64 kMaxKeptLineLength = 64 * 1024;
+
+QString readFailureMessage(int code)
+{
+    if (code == SettingsError::FileNotFound)
+        return QStringLiteral("Hata kodu:53    ") + kShownSettingsPath +
+               QStringLiteral(" isimli dosya bulunamadı. Yeni bir dosya oluşturulacak.");
+    if (code == SettingsError::PastEndOfFile)
+        return QStringLiteral("Hata kodu:62   Hatalı formatta dosya. ") + kShownSettingsPath +
+               QStringLiteral(" isimli dosyayı harddiskten silip tekrar deneyiniz");
+    return QStringLiteral("Dosya okuma fonksiyonu. Hata Kodu: ") + FormatSigned(code);
+}
+
+QString writeFailureMessage(int code)
+{
+    if (code == SettingsError::PermissionDenied)
+        return QStringLiteral("Hata kodu:70    ") + kShownSettingsPath +
+               QStringLiteral(" isimli dosya zaten açık durumda. Tekrar deneyiniz.");
+    return QStringLiteral("Dosyaya kaydetme fonksiyonu. Hata Kodu: ") + FormatSigned(code);
+}
+
+class LineWriter {
+public:
+    QString text;
+
+    bool comment(const QString &line) { return add(line); }
+    bool portText(const QString &port) { return add(port); }
+    bool value(const int16_t &v) { return add(FormatSigned(v)); }
+    bool enable(const int16_t &v, const int16_t &) { return add(FormatSigned(v)); }
+
+private:
+    bool add(const QString &line)
+    {
+        text += line;
+        text += QStringLiteral("\r\n");
+        return true;
+    }
+};
+
+class LineReader {
+public:
+    explicit LineReader(QIODevice &device) : device_(device) {}
+    int error = SettingsError::None;
+
+    bool comment(const QString &) { return nextLine().has_value(); }
+    bool portText(QString &port)
+    {
+        const auto line = nextLine();
+        if (line)
+            port = *line;
+        return line.has_value();
+    }
+    bool value(int16_t &v) { return readValue(v, nullptr); }
+    bool enable(int16_t &v, int16_t &copy) { return readValue(v, &copy); }
+
+private:
+    bool readValue(int16_t &v, int16_t *copy)
+    {
+        const auto line = nextLine();
+        if (!line)
+            return false;
+        const auto number = ToInt16(ParseNumber(*line));
+        if (!number) {
+            error = SettingsError::Overflow;
+            return false;
+        }
+        v = *number;
+        if (copy)
+            *copy = *number;
+        return true;
+    }
+
+    std::optional<QString> nextLine()
+    {
+        if (device_.atEnd()) {
+            error = SettingsError::PastEndOfFile;
+            return std::nullopt;
+        }
+        QByteArray bytes = device_.readLine(kMaxKeptLineLength);
+        if (bytes.isEmpty() && !device_.atEnd()) {
+            error = SettingsError::DeviceIo;
+            return std::nullopt;
+        }
+        if (bytes.endsWith('\n'))
+            bytes.chop(1);
+        else
+            skipRestOfLine();
+        if (bytes.endsWith('\r'))
+            bytes.chop(1);
+        return decoder_.decode(bytes);
+    }
+
+    void skipRestOfLine()
+    {
+        char c;
+        while (device_.getChar(&c) && c != '\n') {
+        }
+    }
+
+    QIODevice &device_;
+    QStringDecoder decoder_{kCodePage};
+};
+
+int openFailureCode(const QFile &file)
+{
+    if (!file.exists())
+        return SettingsError::FileNotFound;
+    if (file.error() == QFileDevice::PermissionsError || QFileInfo(file.fileName()).isDir())
+        return SettingsError::PermissionDenied;
+    return SettingsError::DeviceIo;
+}
+
+int writeFailureCode(const QFileDevice &file)
+{
+    if (file.errorString().contains(QString::fromLocal8Bit(std::strerror(ENOSPC))))
+        return SettingsError::DiskFull;
+    return SettingsError::DeviceIo;
+}
+
+int saveOpenFailureCode(const QSaveFile &file, const QString &path)
+{
+    if (file.error() == QFileDevice::PermissionsError || QFileInfo(path).isDir())
+        return SettingsError::PermissionDenied;
+    return SettingsError::PathNotFound;
+}
+
+// Writes the bytes to the path, replacing the old file only after a complete write.
+int writeWhole(const QString &path, const QByteArray &bytes)
+{
+    const QFileInfo info(path);
+    if (!QDir().mkpath(info.absolutePath()))
+        return SettingsError::PathNotFound;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return saveOpenFailureCode(file, path);
+    if (file.write(bytes) != bytes.size() || !file.commit())
+        return writeFailureCode(file);
+    return SettingsError::None;
+}
+
+}  // namespace
+
+QByteArray settingsFileBytes(const Tanimlamalar &model)
+{
+    LineWriter writer;
+    walkSettingsLayout(model, writer);
+    QStringEncoder encoder(kCodePage);
+    return encoder.encode(writer.text);
+}
+
+int readSettings(QIODevice &device, Tanimlamalar &model)
+{
+    LineReader reader(device);
+    walkSettingsLayout(model, reader);
+    return reader.error;
+}
+
+StartDecision dosyadan_oku(Tanimlamalar &model, OperatorDialogs &dialogs)
+{
+    QFile file(settingsFilePath());
+    int code = SettingsError::None;
+    if (file.open(QIODevice::ReadOnly))
+        code = readSettings(file, model);
+    else
+        code = openFailureCode(file);
+    file.close();
+
+    if (code == SettingsError::None)
+        return StartDecision::Continue;
+    dialogs.inform(readFailureMessage(code));
+    if (code == SettingsError::PastEndOfFile)
+        return StartDecision::EndApplication;
+    if (code == SettingsError::FileNotFound)
+        dosyaya_kaydet(model, dialogs);
+    return StartDecision::Continue;
+}
+
+bool dosyaya_kaydet(const Tanimlamalar &model, OperatorDialogs &dialogs)
+{
+    const int code = writeWhole(settingsFilePath(), settingsFileBytes(model));
+    if (code != SettingsError::None)
+        dialogs.inform(writeFailureMessage(code));
+    return code == SettingsError::None;
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+// Sizes of the model's arrays: one entry larger than used in each dimension,
+// the extra entry is never read, written or stored.
+constexpr int kGroupCount = 32;
+constexpr int kTerminalCount = 64;
+constexpr int kSlotCount = 32;
+constexpr int kPanelSlotCount = 16;
+constexpr int kGroupEntries = kGroupCount + 1;
+constexpr int kTerminalEntries = kTerminalCount + 1;
+constexpr int kSlotEntries = kSlotCount + 1;
+
+constexpr int kButtonImageSize = 2080;
+constexpr int kTerminalImageSize = 41920;
+constexpr int kTicketImageSize = 1280;
+constexpr int kDateTimeFrameSize = 25;
+
+constexpr int16_t kEnabled = 100;
+constexpr int16_t kMaxCount = 255;
+
+using GroupArray = std::array<int16_t, kGroupEntries>;
+using PriorityTable = std::array<std::array<int16_t, kSlotEntries>, kTerminalEntries>;
+
+enum class TransferMode { None, ButtonSettings, TerminalSettings, TicketData, DateTime };
+
+// Why the last build did not replace an image: the value it cannot carry and where it stands.
+struct BuildRefusal {
+    QString where;  // e.g. "3. Terminal, 5. Öncelikli Buton"
+    QString value;  // as the operator would read it, e.g. "300"
+    QString message() const;  // "<where>: <value> gönderilemez."
+};
+
+// The one shared module: configuration model, images, transfer state and flags.
+struct Tanimlamalar {
+    GroupArray GroupEnable{};
+    GroupArray GroupEnableCopy{};
+    GroupArray GroupStart{};
+    GroupArray GroupEnd{};
+    GroupArray GroupLastCalled{};
+    GroupArray GroupLastIssued{};
+    GroupArray GroupLayout{};
+    GroupArray GroupLimit{};
+    PriorityTable PriorityGroup{};
+    PriorityTable PriorityCount{};
+    int16_t ClockChip = 0;  // 1 = PCF8583, anything else DS1307
+
+    QString Text4 = QStringLiteral("1");  // the COM port number as the operator typed it
+
+    bool FormLoading = false;
+    bool PanelLoading = false;
+
+    std::array<uint8_t, kButtonImageSize> ButtonImage{};
+    std::array<uint8_t, kTerminalImageSize> TerminalImage{};
+    bool ImagesBuilt = false;
+    // Set when the last build could not carry a value; the image then still holds the previous build.
+    std::optional<BuildRefusal> ButtonImageRefusal;
+    std::optional<BuildRefusal> TerminalImageRefusal;
+
+    // Empty until the first layout file is opened; then kTicketImageSize bytes.
+    QByteArray TicketImage;
+    std::array<uint8_t, kDateTimeFrameSize> DateTimeFrame{};
+
+    TransferMode CurrentTransferMode = TransferMode::None;
+    double TransferPosition = 0;
+    bool TransferFinished = false;
+};

@@ -1,0 +1,32 @@
+#include "refusal_names.h"
+
+namespace refusalNames {
+
+QString terminalSelector()
+{
+    return QStringLiteral("Terminal No");
+}
+
+QString groupSelector()
+{
+    return QStringLiteral("Buton No");
+}
+
+QString slotCount(int terminal, int slot)
+{
+    return QStringLiteral("%1. Terminal, %2. Öncelikli Buton").arg(terminal + 1).arg(slot + 1);
+}
+
+QString slotGroup(int terminal, int slot)
+{
+    return slotCount(terminal, slot) + QStringLiteral(" grup numarası");
+}
+
+QString groupField(int group, GroupField field)
+{
+    static const char *const names[] = {"Başlangıç Sayısı", "Bitiş Sayısı", "En Son Çağrılan", "En Son Bilet",
+                                        "Buton Açık", "Buton Açık", "Bilet Data Numarası", "Limit"};
+    return QStringLiteral("%1. Buton, ").arg(group + 1) + QString::fromUtf8(names[static_cast<int>(field)]);
+}
+
+}  // namespace refusalNames

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "byte_link.h"
+#include "settings_file.h"
+
+#include <QObject>
+
+class QSerialPort;
+
+// The port MSComm1: opened once at start-up at 9600,N,8,1 without flow control.
+class SerialPort : public QObject, public ByteLink {
+    Q_OBJECT
+public:
+    explicit SerialPort(QObject *parent = nullptr);
+    ~SerialPort() override;
+
+    // Opens the port named by the COM port text. A port held by another program shows
+    // "<text> Numaralı Com Port açık. Tekrar deneyiniz." and returns EndApplication;
+    // any other failure is silent and remembered for notOpenReason().
+    StartDecision openAtStartup(const QString &portText, OperatorDialogs &dialogs);
+
+    bool isOpen() const override;
+    bool writeByte(uint8_t byte) override;
+    QByteArray readAll() override;
+    qint64 bytesAvailable() override;
+    QString notOpenReason() const override;
+
+signals:
+    void dataReceived();  // every arrival of bytes
+    void portLost();      // the device went away (adapter unplugged); the port is closed
+
+private:
+    QSerialPort *port_;
+    QString notOpenReason_;
+};

@@ -1,0 +1,22 @@
+#include "scripted_dialogs.h"
+
+void ScriptedDialogs::inform(const QString &text)
+{
+    shown << text;
+    if (whileBoxOpen)
+        whileBoxOpen();
+}
+
+bool ScriptedDialogs::askYesNo(const QString &title, const QString &text)
+{
+    titles << title;
+    shown << text;
+    if (whileBoxOpen)
+        whileBoxOpen();
+    return answerYes;
+}
+
+QString ScriptedDialogs::chooseFileToOpen()
+{
+    return fileToOpen;
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "operator_dialogs.h"
+
+#include <QStringList>
+
+#include <functional>
+
+// Answers the operator's boxes for a test and keeps every text shown.
+class ScriptedDialogs : public OperatorDialogs {
+public:
+    QStringList shown;             // every box's text, in order
+    QStringList titles;            // the title of every Yes/No box
+    bool answerYes = true;
+    QString fileToOpen;
+    std::function<void()> whileBoxOpen;  // runs while a box is "open", e.g. to deliver serial data
+
+    void inform(const QString &text) override;
+    bool askYesNo(const QString &title, const QString &text) override;
+    QString chooseFileToOpen() override;
+};
