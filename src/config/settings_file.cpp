@@ -96,11 +96,12 @@ private:
             error = SettingsError::PastEndOfFile;
             return std::nullopt;
         }
-        QByteArray bytes = device_.readLine(kMaxKeptLineLength);
-        if (bytes.isEmpty() && !device_.atEnd()) {
+        const qint64 length = device_.readLine(buffer_.data(), buffer_.size());
+        if (length < 0) {
             error = SettingsError::DeviceIo;
             return std::nullopt;
         }
+        QByteArray bytes = QByteArray::fromRawData(buffer_.constData(), length);
         if (bytes.endsWith('\n'))
             bytes.chop(1);
         else
@@ -119,6 +120,7 @@ private:
 
     QIODevice &device_;
     QStringDecoder decoder_{kCodePage};
+    QByteArray buffer_{kMaxKeptLineLength + 1, Qt::Uninitialized};  // readLine keeps one byte for a NUL
 };
 
 int openFailureCode(const QFile &file)
@@ -137,11 +139,22 @@ int writeFailureCode(const QFileDevice &file)
     return SettingsError::DeviceIo;
 }
 
-int saveOpenFailureCode(const QSaveFile &file, const QString &path)
+int saveOpenFailureCode(const QFileDevice &file, const QString &path)
 {
     if (file.error() == QFileDevice::PermissionsError || QFileInfo(path).isDir())
         return SettingsError::PermissionDenied;
     return SettingsError::PathNotFound;
+}
+
+// A device behind the path (a link to /dev/full, say) cannot be replaced: write to it directly.
+int writeDirectly(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return saveOpenFailureCode(file, path);
+    if (file.write(bytes) != bytes.size() || !file.flush())
+        return writeFailureCode(file);
+    return SettingsError::None;
 }
 
 // Writes the bytes to the path, replacing the old file only after a complete write.
@@ -150,6 +163,10 @@ int writeWhole(const QString &path, const QByteArray &bytes)
     const QFileInfo info(path);
     if (!QDir().mkpath(info.absolutePath()))
         return SettingsError::PathNotFound;
+    if (info.isDir())
+        return SettingsError::PermissionDenied;
+    if (info.exists() && !info.isFile())
+        return writeDirectly(path, bytes);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return saveOpenFailureCode(file, path);

@@ -53,18 +53,20 @@ struct WordBlock {
     int address;
 };
 
-std::optional<BuildRefusal> checkByte(int value, const QString &where)
+bool fitsByte(int value)
 {
-    if (value < 0 || value > 255)
-        return BuildRefusal{where, QString::number(value)};
-    return std::nullopt;
+    return value >= 0 && value <= 255;
 }
 
-std::optional<BuildRefusal> checkWord(int value, const QString &where)
+// Two-byte values are sent as low and high byte of a non-negative number.
+bool fitsWord(int value)
 {
-    if (value < 0)
-        return BuildRefusal{where, QString::number(value)};
-    return std::nullopt;
+    return value >= 0;
+}
+
+BuildRefusal refusal(const QString &where, int value)
+{
+    return BuildRefusal{where, QString::number(value)};
 }
 
 }  // namespace
@@ -87,14 +89,14 @@ std::optional<BuildRefusal> buildButtonImage(const Tanimlamalar &m, std::array<u
     }};
     for (const WordBlock &block : words) {
         for (int g = 0; g < kGroupCount; ++g) {
-            if (auto refusal = checkWord((*block.values)[g], refusalNames::groupField(g, block.field)))
-                return refusal;
+            if (!fitsWord((*block.values)[g]))
+                return refusal(refusalNames::groupField(g, block.field), (*block.values)[g]);
         }
     }
     for (const ByteBlock &block : bytes) {
         for (int g = 0; block.values && g < kGroupCount; ++g) {
-            if (auto refusal = checkByte((*block.values)[g], refusalNames::groupField(g, block.field)))
-                return refusal;
+            if (!fitsByte((*block.values)[g]))
+                return refusal(refusalNames::groupField(g, block.field), (*block.values)[g]);
         }
     }
 
@@ -126,10 +128,10 @@ std::optional<BuildRefusal> buildTerminalImage(const Tanimlamalar &m,
 {
     for (int t = 0; t < kTerminalCount; ++t) {
         for (int s = 0; s < kSlotCount; ++s) {
-            if (auto refusal = checkByte(m.PriorityGroup[t][s], refusalNames::slotGroup(t, s)))
-                return refusal;
-            if (auto refusal = checkByte(m.PriorityCount[t][s], refusalNames::slotCount(t, s)))
-                return refusal;
+            if (!fitsByte(m.PriorityGroup[t][s]))
+                return refusal(refusalNames::slotGroup(t, s), m.PriorityGroup[t][s]);
+            if (!fitsByte(m.PriorityCount[t][s]))
+                return refusal(refusalNames::slotCount(t, s), m.PriorityCount[t][s]);
         }
     }
 

@@ -6,6 +6,10 @@
 #include "tanimlamalar.h"
 
 #include <QObject>
+#include <QTimer>
+
+#include <chrono>
+#include <optional>
 
 // The only event kind the engine acts on: received data.
 constexpr int kCommEventReceive = 2;
@@ -28,4 +32,33 @@ public:
 
     // The port went away mid-run: one message, the transfer idle.
     void portLost();
+
+    bool isRunning() const;
+
+    // The wait before every read (2 ms), which gives a late echo time to arrive whole.
+    // Tests of the longest transfers shorten it.
+    void setReadDelay(std::chrono::milliseconds delay);
+
+private:
+    void handleNotification();
+    void handleAnswer(const QByteArray &answer);
+    void reportMismatch(uint8_t sent, const QByteArray &answer);
+    void sendCurrentByte();
+    void endTransfer();
+    void becomeIdle();
+    void checkForStall();
+    std::optional<uint8_t> imageByte(int position) const;
+    int currentPosition() const;
+
+    Tanimlamalar &model_;
+    ByteLink &link_;
+    OperatorDialogs &dialogs_;
+    ProgressDisplay &progress_;
+    QTimer stallTimer_;
+    std::chrono::milliseconds readDelay_;
+    quint64 transferNumber_ = 0;     // tells a transfer apart from the one that replaced it
+    bool handling_ = false;          // an answer is being handled (a box may be open)
+    bool notedWhileHandling_ = false;
+    bool notifiedSinceCheck_ = false;
+    bool lossReported_ = false;
 };

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "tanimlamalar.h"
+
+#include <QDateTime>
+
+#include <array>
+#include <cstdint>
+
+constexpr int16_t kClockChipPcf8583 = 1;
+
+// Six clock register writes (start, register, value, end) setting the chip to the given
+// moment: elements 0..23; element 24 stays 0 and is never sent.
+std::array<uint8_t, kDateTimeFrameSize> buildDateTimeFrame(const QDateTime &moment, int16_t clockChip);

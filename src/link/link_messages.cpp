@@ -1,0 +1,37 @@
+#include "link_messages.h"
+
+#include "number_conversions.h"
+
+QString echoMismatchMessage(uint8_t sent, uint8_t received)
+{
+    return QStringLiteral("Yükleme Hatası! Gönderilen:'") + FormatSigned(sent) + QStringLiteral("' Yüklenen:'")
+        + FormatSigned(received) + QStringLiteral("'");
+}
+
+QString portInUseMessage(const QString &portText)
+{
+    return portText + QStringLiteral(" Numaralı Com Port açık. Tekrar deneyiniz.");
+}
+
+QString portNotOpenMessage(const QString &portText, const QString &reason)
+{
+    QString text = portText + QStringLiteral(" Numaralı Com Port açık değil. Gönderim yapılamadı.");
+    if (!reason.isEmpty())
+        text += QLatin1Char('\n') + reason;
+    return text;
+}
+
+QString portLostMessage(const QString &portText)
+{
+    return portText + QStringLiteral(" Numaralı Com Port bağlantısı kesildi.");
+}
+
+QString portMissingReason()
+{
+    return QStringLiteral("Port bulunamadı.");
+}
+
+QString portPermissionReason()
+{
+    return QStringLiteral("Porta erişim izni yok.");
+}

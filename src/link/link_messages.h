@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+
+// The serial link's texts for the operator.
+
+// "Yükleme Hatası! Gönderilen:' 170' Yüklenen:' 0'"
+QString echoMismatchMessage(uint8_t sent, uint8_t received);
+
+// Start-up found the port held by another program; the application then ends.
+QString portInUseMessage(const QString &portText);
+
+// A send found the port closed; the reason, when known, follows on a second line.
+QString portNotOpenMessage(const QString &portText, const QString &reason);
+
+// The device went away while the port was open.
+QString portLostMessage(const QString &portText);
+
+// Why the port could not be opened.
+QString portMissingReason();
+QString portPermissionReason();

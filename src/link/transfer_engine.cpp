@@ -1,0 +1,224 @@
+#include "transfer_engine.h"
+
+#include "link_messages.h"
+#include "number_conversions.h"
+
+#include <QThread>
+
+namespace {
+
+constexpr std::chrono::milliseconds kReadDelay{2};
+// Long enough that a healthy transfer (one echo every few milliseconds) never trips it.
+constexpr std::chrono::milliseconds kStallCheckInterval{200};
+
+// Where a kind ends and what its progress percentage is taken of. The button and terminal
+// transfers stop one position short of their images; the unit expects exactly that count.
+struct KindLimits {
+    int lastPosition;
+    double divisor;
+};
+
+KindLimits limitsOf(TransferMode kind)
+{
+    switch (kind) {
+    case TransferMode::ButtonSettings:
+        return {2079, 2080};
+    case TransferMode::TerminalSettings:
+        return {41919, 41920};
+    case TransferMode::TicketData:
+        return {1280, 1280};
+    case TransferMode::DateTime:
+        return {24, 23};
+    case TransferMode::None:
+        break;
+    }
+    return {0, 1};
+}
+
+template <typename Image>
+std::optional<uint8_t> elementOf(const Image &image, int position)
+{
+    if (position < 0 || position >= static_cast<int>(image.size()))
+        return std::nullopt;
+    return static_cast<uint8_t>(image[position]);
+}
+
+QString progressCaption(int sentPosition, double divisor)
+{
+    const double percent = RoundHalfEven(sentPosition / divisor * 100);
+    return QStringLiteral("% ") + FormatSigned(static_cast<qint64>(percent));
+}
+
+}  // namespace
+
+TransferEngine::TransferEngine(Tanimlamalar &model, ByteLink &link, OperatorDialogs &dialogs,
+                               ProgressDisplay &progress, QObject *parent)
+    : QObject(parent), model_(model), link_(link), dialogs_(dialogs), progress_(progress), readDelay_(kReadDelay)
+{
+    stallTimer_.setInterval(kStallCheckInterval);
+    connect(&stallTimer_, &QTimer::timeout, this, &TransferEngine::checkForStall);
+}
+
+bool TransferEngine::startTransfer(TransferMode kind)
+{
+    if (!link_.isOpen()) {
+        becomeIdle();
+        dialogs_.inform(portNotOpenMessage(model_.Text4, link_.notOpenReason()));
+        return false;
+    }
+    lossReported_ = false;
+    ++transferNumber_;
+    model_.CurrentTransferMode = kind;
+    model_.TransferPosition = 0;
+    model_.TransferFinished = false;
+    notifiedSinceCheck_ = false;
+    stallTimer_.start();
+    if (!link_.writeByte(kStartByte)) {
+        // The port failed under the write; it reports a lost device itself.
+        becomeIdle();
+        return false;
+    }
+    return true;
+}
+
+void TransferEngine::MSComm1_OnComm(int commEvent)
+{
+    if (commEvent != kCommEventReceive)
+        return;
+    notifiedSinceCheck_ = true;
+    // A notification delivered while an answer is still being handled (an echo error box
+    // runs its own event loop) is only noted: the bytes stay in the port until that ends.
+    if (handling_) {
+        notedWhileHandling_ = true;
+        return;
+    }
+    handling_ = true;
+    do {
+        notedWhileHandling_ = false;
+        handleNotification();
+    } while (notedWhileHandling_ && link_.bytesAvailable() > 0);
+    handling_ = false;
+}
+
+void TransferEngine::portLost()
+{
+    becomeIdle();
+    if (lossReported_)
+        return;
+    lossReported_ = true;
+    dialogs_.inform(portLostMessage(model_.Text4));
+}
+
+bool TransferEngine::isRunning() const
+{
+    return !model_.TransferFinished && model_.CurrentTransferMode != TransferMode::None;
+}
+
+void TransferEngine::setReadDelay(std::chrono::milliseconds delay)
+{
+    readDelay_ = delay;
+}
+
+void TransferEngine::handleNotification()
+{
+    if (readDelay_.count() > 0)
+        QThread::msleep(static_cast<unsigned long>(readDelay_.count()));
+    // Bytes that arrive while idle stay in the port; the next transfer's first answer takes them.
+    if (!isRunning())
+        return;
+    const QByteArray answer = link_.readAll();
+    if (answer.isEmpty())
+        return;
+    handleAnswer(answer);
+}
+
+void TransferEngine::handleAnswer(const QByteArray &answer)
+{
+    const int position = currentPosition();
+    // The unit answers the start byte with any byte, so that answer is not compared.
+    if (position > 0) {
+        const std::optional<uint8_t> sent = imageByte(position - 1);
+        const bool echoed = answer.size() == 1 && sent && static_cast<uint8_t>(answer[0]) == *sent;
+        if (sent && !echoed) {
+            const quint64 transfer = transferNumber_;
+            reportMismatch(*sent, answer);
+            if (transfer != transferNumber_ || !isRunning())
+                return;  // replaced or lost while the box was open
+        }
+    }
+    model_.TransferPosition += 1;
+    if (currentPosition() > limitsOf(model_.CurrentTransferMode).lastPosition) {
+        endTransfer();
+        return;
+    }
+    sendCurrentByte();
+}
+
+void TransferEngine::reportMismatch(uint8_t sent, const QByteArray &answer)
+{
+    dialogs_.inform(echoMismatchMessage(sent, static_cast<uint8_t>(answer[0])));
+}
+
+void TransferEngine::sendCurrentByte()
+{
+    const int index = currentPosition() - 1;
+    const std::optional<uint8_t> byte = imageByte(index);
+    if (!byte) {
+        // No layout has been read into the ticket image: there is nothing to send.
+        endTransfer();
+        return;
+    }
+    link_.writeByte(*byte);
+    const TransferMode kind = model_.CurrentTransferMode;
+    progress_.showProgress(kind, progressCaption(index, limitsOf(kind).divisor));
+}
+
+void TransferEngine::endTransfer()
+{
+    model_.TransferFinished = true;
+    becomeIdle();
+}
+
+void TransferEngine::becomeIdle()
+{
+    model_.CurrentTransferMode = TransferMode::None;
+    stallTimer_.stop();
+}
+
+// The port can stop notifying although bytes wait (a zero-byte read may switch its
+// notifier off); take such bytes as a notification would. A silent unit is still waited for.
+void TransferEngine::checkForStall()
+{
+    if (!isRunning()) {
+        stallTimer_.stop();
+        return;
+    }
+    const bool quiet = !notifiedSinceCheck_;
+    notifiedSinceCheck_ = false;
+    if (quiet && !handling_ && link_.bytesAvailable() > 0) {
+        MSComm1_OnComm(kCommEventReceive);
+        notifiedSinceCheck_ = false;
+    }
+}
+
+std::optional<uint8_t> TransferEngine::imageByte(int position) const
+{
+    switch (model_.CurrentTransferMode) {
+    case TransferMode::ButtonSettings:
+        return elementOf(model_.ButtonImage, position);
+    case TransferMode::TerminalSettings:
+        return elementOf(model_.TerminalImage, position);
+    case TransferMode::TicketData:
+        return elementOf(model_.TicketImage, position);
+    case TransferMode::DateTime:
+        return elementOf(model_.DateTimeFrame, position);
+    case TransferMode::None:
+        break;
+    }
+    return std::nullopt;
+}
+
+int TransferEngine::currentPosition() const
+{
+    return static_cast<int>(model_.TransferPosition);
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "operator_dialogs.h"
+
+// The operator's boxes as Qt message boxes and the file-open dialog. The boxes carry no
+// title of their own and show the application's display name, as the operator's system did.
+class WidgetDialogs : public OperatorDialogs {
+public:
+    void inform(const QString &text) override;
+    bool askYesNo(const QString &title, const QString &text) override;
+    QString chooseFileToOpen() override;
+};

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "operator_dialogs.h"
+#include "send_commands.h"
+#include "tanimlamalar.h"
+#include "transfer_engine.h"
+
+#include <QPointer>
+#include <QWidget>
+
+class QComboBox;
+class QLabel;
+class QTextEdit;
+
+// The ticket layout editor: opens a layout file into the ticket image, shows it and sends it
+// under one of 16 ticket numbers. Only one of it and the main window is visible at a time;
+// closing it discards it.
+class Editor : public QWidget {
+    Q_OBJECT
+public:
+    Editor(Tanimlamalar &model, TransferEngine &engine, OperatorDialogs &dialogs, QWidget *mainWindow,
+           QWidget *parent = nullptr);
+
+    // Ticket_Editor_Click of the main window: hides it and shows the editor held in `editor`,
+    // creating it when there is none yet or the last one was closed.
+    static Editor *showInsteadOf(QPointer<Editor> &editor, Tanimlamalar &model, TransferEngine &engine,
+                                 OperatorDialogs &dialogs, QWidget *mainWindow);
+
+    // Label1, where the ticket transfer's progress is shown.
+    QLabel *progressLabel() const;
+
+    void Ticket_Open_Click();
+    void Config_Click();
+    void Send_Control_Click();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;  // Form_Unload
+
+private:
+    void buildControls();
+    void Form_Load();
+    void bilet_dosyasi_oku();
+    void showMainWindow();
+
+    Tanimlamalar &model_;
+    LinkContext link_;
+    QPointer<QWidget> mainWindow_;
+    QTextEdit *ticket_ = nullptr;
+    QLabel *progress_ = nullptr;
+    QComboBox *ticketNumber_ = nullptr;
+};

@@ -1,0 +1,79 @@
+#include "panel_load.h"
+
+#include "main_menu_texts.h"
+#include "number_conversions.h"
+
+namespace {
+
+constexpr int16_t kLimitOn = 1;
+constexpr int16_t kPcf8583 = 1;
+
+std::optional<bool> storedFlag(int16_t value, int16_t on)
+{
+    if (value == on)
+        return true;
+    if (value == 0)
+        return false;
+    return std::nullopt;
+}
+
+}  // namespace
+
+QString countText(int16_t count)
+{
+    return count == kMaxCount ? texts::kMaxText : FormatSigned(count);
+}
+
+int listPosition(int value, int entries)
+{
+    return value >= 0 && value < entries ? value : -1;
+}
+
+std::array<SlotLoad, kPanelSlotCount> terminalLoad(const Tanimlamalar &model, int terminal)
+{
+    std::array<SlotLoad, kPanelSlotCount> slots;
+    for (int s = 0; s < kPanelSlotCount; ++s) {
+        slots[s] = {listPosition(model.PriorityGroup[terminal][s], kSlotSelectorEntries),
+                    countText(model.PriorityCount[terminal][s])};
+    }
+    return slots;
+}
+
+GroupLoad groupLoad(const Tanimlamalar &model, int group)
+{
+    return {FormatPlain(model.GroupStart[group]),
+            FormatPlain(model.GroupEnd[group]),
+            FormatPlain(model.GroupLastCalled[group]),
+            FormatPlain(model.GroupLastIssued[group]),
+            storedFlag(model.GroupEnable[group], kEnabled),
+            storedFlag(model.GroupLimit[group], kLimitOn),
+            listPosition(model.GroupLayout[group], kLayoutEntries),
+            model.ClockChip == kPcf8583 ? 1 : 0};
+}
+
+QString enableCaption(bool ticked)
+{
+    return ticked ? texts::kButtonOpen : texts::kButtonClosed;
+}
+
+QString limitCaption(bool ticked)
+{
+    return ticked ? texts::kLimitOn : texts::kLimitOff;
+}
+
+const QStringList &enableRowNames()
+{
+    static const QStringList names{
+        QStringLiteral("Baslangic_Eksi_50"), QStringLiteral("Baslangic_Eksi"),
+        QStringLiteral("Baslangic_Arti"),    QStringLiteral("Baslangic_Arti_50"),
+        QStringLiteral("Bitis_Eksi_50"),     QStringLiteral("Bitis_Eksi"),
+        QStringLiteral("Bitis_Arti"),        QStringLiteral("Bitis_Arti_50"),
+        QStringLiteral("Suan_Eksi_50"),      QStringLiteral("Suan_Eksi"),
+        QStringLiteral("Suan_Arti"),         QStringLiteral("Suan_Arti_50"),
+        QStringLiteral("Printer_Eksi_50"),   QStringLiteral("Printer_Eksi"),
+        QStringLiteral("Printer_Arti"),      QStringLiteral("Printer_Arti_50"),
+        QStringLiteral("Reset"),             QStringLiteral("Bilet_Data_Combo"),
+        QStringLiteral("Limit_Check"),
+    };
+    return names;
+}

@@ -1,0 +1,42 @@
+#include "priority_steppers.h"
+
+#include "group_steppers.h"
+#include "main_menu_texts.h"
+#include "number_conversions.h"
+
+namespace {
+
+constexpr double kHighestCount = 254;
+constexpr double kMaxCountValue = 255;
+
+StepResult stepUp(const QString &text, int step)
+{
+    if (text == texts::kMaxText)
+        return {texts::kCountIsMax, std::nullopt};
+    const double v = ParseNumber(text) + step;
+    if (v > kHighestCount)
+        return {texts::kCountAbove254, texts::kMaxText};
+    return {std::nullopt, FormatPlain(v)};
+}
+
+// A count above 255 comes only from a hand-edited file or a typed text; stepping it
+// down lands on 255, which the next load shows as "MAX".
+StepResult stepDown(const QString &text, int step)
+{
+    const double v = text == texts::kMaxText ? kHighestCount : ParseNumber(text) + step;
+    if (v < 0) {
+        if (step == kStepDownFifty)
+            return {texts::kCountBelowZero, QStringLiteral("0")};
+        return {texts::kCountBelowZero, std::nullopt};
+    }
+    if (v > kMaxCountValue)
+        return {texts::kCountAbove255, FormatPlain(kMaxCountValue)};
+    return {std::nullopt, FormatPlain(v)};
+}
+
+}  // namespace
+
+StepResult stepPriorityCount(const QString &text, int step)
+{
+    return step > 0 ? stepUp(text, step) : stepDown(text, step);
+}

@@ -1,0 +1,63 @@
+#include "sim_options.h"
+
+#include <QCommandLineParser>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+[[noreturn]] void failUsage(const QCommandLineParser &parser, const QString &why)
+{
+    std::fprintf(stderr, "bilvex-unit-sim: %s\n\n%s", qPrintable(why), qPrintable(parser.helpText()));
+    std::exit(2);
+}
+
+std::optional<int> byteIndexOption(const QCommandLineParser &parser, const QString &name)
+{
+    if (!parser.isSet(name))
+        return std::nullopt;
+    bool ok = false;
+    const int index = parser.value(name).toInt(&ok);
+    if (!ok || index < 0)
+        failUsage(parser, QStringLiteral("--%1 needs a byte index of 0 or more").arg(name));
+    return index;
+}
+
+}  // namespace
+
+SimOptions parseSimOptions(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Simulated control unit on a pseudo-terminal: answers the start byte, echoes every further "
+        "byte and prints a decoded summary of what it received when it ends (SIGTERM, SIGINT)."));
+    const QCommandLineOption help = parser.addHelpOption();
+    parser.addOptions({
+        {QStringLiteral("link"), QStringLiteral("Create a symlink PATH to the device."), QStringLiteral("PATH")},
+        {QStringLiteral("record"), QStringLiteral("Write every byte received to FILE."), QStringLiteral("FILE")},
+        {QStringLiteral("pace"), QStringLiteral("Take 10/9600 s per byte each way, like a 9600 baud line.")},
+        {QStringLiteral("wrong-echo-at"), QStringLiteral("Answer byte K of each transfer wrongly."), QStringLiteral("K")},
+        {QStringLiteral("double-at"), QStringLiteral("Echo byte K of each transfer twice."), QStringLiteral("K")},
+        {QStringLiteral("silent-after"), QStringLiteral("Answer no byte from K on in each transfer."), QStringLiteral("K")},
+        {QStringLiteral("hangup-after"), QStringLiteral("Drop the line when byte K arrives."), QStringLiteral("K")},
+    });
+    if (!parser.parse(arguments))
+        failUsage(parser, parser.errorText());
+    if (parser.isSet(help)) {
+        std::fputs(qPrintable(parser.helpText()), stdout);
+        std::exit(0);
+    }
+    if (!parser.positionalArguments().isEmpty())
+        failUsage(parser, QStringLiteral("unexpected argument %1").arg(parser.positionalArguments().first()));
+
+    SimOptions options;
+    options.linkPath = parser.value(QStringLiteral("link"));
+    options.recordPath = parser.value(QStringLiteral("record"));
+    options.pace = parser.isSet(QStringLiteral("pace"));
+    options.faults.wrongEchoAt = byteIndexOption(parser, QStringLiteral("wrong-echo-at"));
+    options.faults.doubleAt = byteIndexOption(parser, QStringLiteral("double-at"));
+    options.faults.silentAfter = byteIndexOption(parser, QStringLiteral("silent-after"));
+    options.faults.hangUpAfter = byteIndexOption(parser, QStringLiteral("hangup-after"));
+    return options;
+}
