@@ -90,7 +90,15 @@ double ParseNumber(const QString &text)
         if (c == u'd' || c == u'D')
             c = u'e';
     }
-    return number.toLatin1().toDouble();  // locale-independent: "." is the point
+    bool ok = false;
+    const double value = number.toLatin1().toDouble(&ok);  // locale-independent: "." is the point
+    if (ok)
+        return value;
+    // The text is a well-formed number, so only its size failed: too large overflows the
+    // later conversion to 16 bits, too small is 0.
+    if (number.contains(QStringLiteral("e-")))
+        return 0;
+    return number.startsWith(u'-') ? -HUGE_VAL : HUGE_VAL;
 }
 
 double RoundHalfEven(double value)

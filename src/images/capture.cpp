@@ -6,6 +6,8 @@
 namespace {
 
 const QString kMaxText = QStringLiteral("MAX");
+constexpr int kSlotGroupEntries = 17;  // "Yok" and groups 1..16
+constexpr int kLayoutEntries = 16;
 
 std::optional<int16_t> countValue(const QString &text)
 {
@@ -14,16 +16,40 @@ std::optional<int16_t> countValue(const QString &text)
     return ToInt16(ParseNumber(text));
 }
 
-// A selector that cannot show a stored value has no selection; the refusal names that value.
-QString storedValue(int value)
-{
-    return QString::number(value);
-}
-
 bool validSelection(int position, int entries)
 {
     return position >= 0 && position < entries;
 }
+
+// Every value that can be captured is; the first one that cannot keeps its model entry
+// and is named in the refusal, so one bad value never discards the operator's other edits.
+class Capture {
+public:
+    std::optional<BuildRefusal> refusal;
+
+    void selection(int position, int entries, int16_t &entry, const QString &where)
+    {
+        if (validSelection(position, entries))
+            entry = static_cast<int16_t>(position);
+        else
+            refuse(where, QString::number(entry));
+    }
+
+    void number(std::optional<int16_t> value, const QString &text, int16_t &entry, const QString &where)
+    {
+        if (value)
+            entry = *value;
+        else
+            refuse(where, text.trimmed());
+    }
+
+private:
+    void refuse(const QString &where, const QString &value)
+    {
+        if (!refusal)
+            refusal = BuildRefusal{where, value};
+    }
+};
 
 }  // namespace
 
@@ -31,53 +57,37 @@ std::optional<BuildRefusal> captureTerminalPanel(const PanelState &panels, Tanim
 {
     const int t = panels.terminal;
     if (!validSelection(t, kTerminalCount))
-        return BuildRefusal{refusalNames::terminalSelector(), storedValue(t + 1)};
-    std::array<int16_t, kPanelSlotCount> counts{};
+        return BuildRefusal{refusalNames::terminalSelector(), QString::number(t + 1)};
+    Capture capture;
     for (int s = 0; s < kPanelSlotCount; ++s) {
-        if (!validSelection(panels.slotGroup[s], 17))
-            return BuildRefusal{refusalNames::slotGroup(t, s), storedValue(model.PriorityGroup[t][s])};
-        const auto count = countValue(panels.slotCount[s]);
-        if (!count)
-            return BuildRefusal{refusalNames::slotCount(t, s), panels.slotCount[s].trimmed()};
-        counts[s] = *count;
+        capture.selection(panels.slotGroup[s], kSlotGroupEntries, model.PriorityGroup[t][s],
+                          refusalNames::slotGroup(t, s));
+        capture.number(countValue(panels.slotCount[s]), panels.slotCount[s], model.PriorityCount[t][s],
+                       refusalNames::slotCount(t, s));
     }
-    for (int s = 0; s < kPanelSlotCount; ++s) {
-        model.PriorityGroup[t][s] = static_cast<int16_t>(panels.slotGroup[s]);
-        model.PriorityCount[t][s] = counts[s];
-    }
-    return std::nullopt;
+    return capture.refusal;
 }
 
 std::optional<BuildRefusal> captureGroupPanel(const PanelState &panels, Tanimlamalar &model)
 {
     const int g = panels.group;
     if (!validSelection(g, kGroupCount))
-        return BuildRefusal{refusalNames::groupSelector(), storedValue(g + 1)};
-    if (!validSelection(panels.layout, 16))
-        return BuildRefusal{refusalNames::groupField(g, GroupField::Layout), storedValue(model.GroupLayout[g])};
-    const std::array<std::pair<GroupField, const QString *>, 4> texts{{
-        {GroupField::Start, &panels.start},
-        {GroupField::End, &panels.end},
-        {GroupField::LastCalled, &panels.lastCalled},
-        {GroupField::LastIssued, &panels.lastIssued},
+        return BuildRefusal{refusalNames::groupSelector(), QString::number(g + 1)};
+    Capture capture;
+    const std::array<std::tuple<GroupField, const QString *, int16_t *>, 4> texts{{
+        {GroupField::Start, &panels.start, &model.GroupStart[g]},
+        {GroupField::End, &panels.end, &model.GroupEnd[g]},
+        {GroupField::LastCalled, &panels.lastCalled, &model.GroupLastCalled[g]},
+        {GroupField::LastIssued, &panels.lastIssued, &model.GroupLastIssued[g]},
     }};
-    std::array<int16_t, 4> numbers{};
-    for (size_t i = 0; i < texts.size(); ++i) {
-        const auto number = ToInt16(ParseNumber(*texts[i].second));
-        if (!number)
-            return BuildRefusal{refusalNames::groupField(g, texts[i].first), texts[i].second->trimmed()};
-        numbers[i] = *number;
-    }
-    model.GroupStart[g] = numbers[0];
-    model.GroupEnd[g] = numbers[1];
-    model.GroupLastCalled[g] = numbers[2];
-    model.GroupLastIssued[g] = numbers[3];
+    for (const auto &[field, text, entry] : texts)
+        capture.number(ToInt16(ParseNumber(*text)), *text, *entry, refusalNames::groupField(g, field));
     if (panels.enable != CheckState::Grey) {
         model.GroupEnable[g] = panels.enable == CheckState::Ticked ? kEnabled : 0;
         model.GroupEnableCopy[g] = model.GroupEnable[g];
     }
     if (panels.limit != CheckState::Grey)
         model.GroupLimit[g] = panels.limit == CheckState::Ticked ? 1 : 0;
-    model.GroupLayout[g] = static_cast<int16_t>(panels.layout);
-    return std::nullopt;
+    capture.selection(panels.layout, kLayoutEntries, model.GroupLayout[g], refusalNames::groupField(g, GroupField::Layout));
+    return capture.refusal;
 }

@@ -5,8 +5,7 @@
 
 #include <optional>
 
-// Each capture copies one panel into the model entry it shows. Nothing is written when
-// the panel's selection is missing or one of its texts does not fit 16 bits; the
-// refusal then names the value at fault.
+// Each capture copies one panel into the model entry it shows. A missing selection or a
+// text beyond 16 bits leaves its own entry as it was; the refusal names the first such value.
 std::optional<BuildRefusal> captureTerminalPanel(const PanelState &panels, Tanimlamalar &model);
 std::optional<BuildRefusal> captureGroupPanel(const PanelState &panels, Tanimlamalar &model);

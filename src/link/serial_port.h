@@ -4,8 +4,7 @@
 #include "settings_file.h"
 
 #include <QObject>
-
-class QSerialPort;
+#include <QSerialPort>
 
 // The port MSComm1: opened once at start-up at 9600,N,8,1 without flow control.
 class SerialPort : public QObject, public ByteLink {
@@ -30,6 +29,14 @@ signals:
     void portLost();      // the device went away (adapter unplugged); the port is closed
 
 private:
+    bool rememberOpenFailure(const QString &device);
+    void onError(QSerialPort::SerialPortError error);
+    void onLineDropped();
+    bool lineDropped(QSerialPort::SerialPortError reported) const;
+    qint64 bytesHeldBySystem() const;
+    QByteArray readHeldBySystem(qint64 count);
+
     QSerialPort *port_;
     QString notOpenReason_;
+    bool lost_ = false;  // the device went away; reported once
 };

@@ -35,6 +35,9 @@ void TestNumberConversions::parseNumber_data()
     QTest::newRow("exponent D with sign") << "15D-1" << 1.5;
     QTest::newRow("exponent without digits ignored") << "4e" << 4.0;
     QTest::newRow("huge exponent") << "1e300" << 1e300;
+    QTest::newRow("beyond double range") << "1E999" << std::numeric_limits<double>::infinity();
+    QTest::newRow("negative beyond double range") << "-1D999" << -std::numeric_limits<double>::infinity();
+    QTest::newRow("too small is zero") << "1e-999" << 0.0;
     QTest::newRow("hexadecimal") << "&H1B" << 27.0;
     QTest::newRow("hexadecimal lower case") << "&hff" << 255.0;
     QTest::newRow("hexadecimal 16 bits") << "&HFFFF" << 65535.0;

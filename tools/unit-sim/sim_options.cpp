@@ -29,17 +29,21 @@ std::optional<int> byteIndexOption(const QCommandLineParser &parser, const QStri
 SimOptions parseSimOptions(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Simulated control unit on a pseudo-terminal: answers the start byte, echoes every further "
-        "byte and prints a decoded summary of what it received when it ends (SIGTERM, SIGINT)."));
+    parser.setApplicationDescription(
+        QStringLiteral("Simulated control unit on a pseudo-terminal: answers the start byte, echoes every further "
+                       "byte and prints a decoded summary of what it received when it ends (SIGTERM, SIGINT).\n"
+                       "The first line printed is the device path. A transfer starts with the first byte after "
+                       "0.5 s of silence; byte K counts from 0, the first byte after that start byte."));
     const QCommandLineOption help = parser.addHelpOption();
     parser.addOptions({
         {QStringLiteral("link"), QStringLiteral("Create a symlink PATH to the device."), QStringLiteral("PATH")},
         {QStringLiteral("record"), QStringLiteral("Write every byte received to FILE."), QStringLiteral("FILE")},
         {QStringLiteral("pace"), QStringLiteral("Take 10/9600 s per byte each way, like a 9600 baud line.")},
-        {QStringLiteral("wrong-echo-at"), QStringLiteral("Answer byte K of each transfer wrongly."), QStringLiteral("K")},
+        {QStringLiteral("wrong-echo-at"), QStringLiteral("Answer byte K of each transfer wrongly."),
+         QStringLiteral("K")},
         {QStringLiteral("double-at"), QStringLiteral("Echo byte K of each transfer twice."), QStringLiteral("K")},
-        {QStringLiteral("silent-after"), QStringLiteral("Answer no byte from K on in each transfer."), QStringLiteral("K")},
+        {QStringLiteral("silent-after"), QStringLiteral("Answer no byte from K on in each transfer."),
+         QStringLiteral("K")},
         {QStringLiteral("hangup-after"), QStringLiteral("Drop the line when byte K arrives."), QStringLiteral("K")},
     });
     if (!parser.parse(arguments))

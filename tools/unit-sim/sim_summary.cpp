@@ -18,7 +18,8 @@ QStringList summaryLines(const TransferLog &log)
         QStringList described = describeTransfer(decodeTransfer(received.bytes));
         QString head = QStringLiteral("transfer %1: %2").arg(++number).arg(described.takeFirst());
         if (received.startByte != kExpectedStartByte)
-            head += QStringLiteral(", started by 0x%1 instead of 0xAA").arg(received.startByte, 2, 16, QLatin1Char('0'));
+            head +=
+                QStringLiteral(", started by 0x%1 instead of 0xAA").arg(received.startByte, 2, 16, QLatin1Char('0'));
         lines << head;
         for (const QString &line : described)
             lines << QStringLiteral("  ") + line;

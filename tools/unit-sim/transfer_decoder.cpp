@@ -195,8 +195,7 @@ QString countsLine(const DecodedTransfer &transfer)
                        .arg(kindName(transfer.kind))
                        .arg(transfer.byteCount)
                        .arg(transfer.records);
-    const bool imageKind =
-        transfer.kind == TransferKind::ButtonImage || transfer.kind == TransferKind::TerminalImage;
+    const bool imageKind = transfer.kind == TransferKind::ButtonImage || transfer.kind == TransferKind::TerminalImage;
     if (transfer.lastCutByOne)
         line += imageKind ? QStringLiteral(" (last record cut by one byte, as the tool sends it)")
                           : QStringLiteral(" (last record lacks its end marker)");
@@ -212,17 +211,16 @@ QStringList groupLines(const DecodedTransfer &transfer)
 {
     QStringList lines;
     for (int k = 0; k < kGroups; ++k) {
+        if (!transfer.values.count(kGroupStartAddress + 2 * k))
+            continue;  // the transfer ended before this group's first record
         lines << QStringLiteral("group %1: start %2, end %3, last called %4, last issued %5, "
                                 "enable %6/%7, layout %8, limit %9")
                      .arg(k + 1)
-                     .arg(twoBytes(transfer, kGroupStartAddress + 2 * k),
-                          twoBytes(transfer, kGroupEndAddress + 2 * k),
+                     .arg(twoBytes(transfer, kGroupStartAddress + 2 * k), twoBytes(transfer, kGroupEndAddress + 2 * k),
                           twoBytes(transfer, kGroupLastCalledAddress + 2 * k),
                           twoBytes(transfer, kGroupLastIssuedAddress + 2 * k),
-                          oneByte(transfer, kGroupEnableAddress + k),
-                          oneByte(transfer, kGroupEnableCopyAddress + k),
-                          oneByte(transfer, kGroupLayoutAddress + k),
-                          oneByte(transfer, kGroupLimitAddress + k));
+                          oneByte(transfer, kGroupEnableAddress + k), oneByte(transfer, kGroupEnableCopyAddress + k),
+                          oneByte(transfer, kGroupLayoutAddress + k), oneByte(transfer, kGroupLimitAddress + k));
     }
     return lines;
 }
@@ -236,8 +234,8 @@ QString slotText(const DecodedTransfer &transfer, int terminal, int slot)
     const bool countSet = count != transfer.values.end() && count->second != 0;
     if (!groupSet && !countSet)
         return {};
-    const QString countText = countSet && count->second == kMaxCount ? QStringLiteral("MAX")
-                                                                     : oneByte(transfer, groupAddress + kSlots);
+    const QString countText =
+        countSet && count->second == kMaxCount ? QStringLiteral("MAX") : oneByte(transfer, groupAddress + kSlots);
     return QStringLiteral("slot %1 group %2 count %3").arg(slot + 1).arg(oneByte(transfer, groupAddress), countText);
 }
 
@@ -245,14 +243,14 @@ QStringList terminalLines(const DecodedTransfer &transfer)
 {
     QStringList lines;
     for (int t = 0; t < kTerminals; ++t) {
-        QStringList slots;
+        QStringList filled;
         for (int s = 0; s < kSlots; ++s) {
             const QString text = slotText(transfer, t, s);
             if (!text.isEmpty())
-                slots << text;
+                filled << text;
         }
-        if (!slots.isEmpty())
-            lines << QStringLiteral("terminal %1: %2").arg(t + 1).arg(slots.join(QStringLiteral(", ")));
+        if (!filled.isEmpty())
+            lines << QStringLiteral("terminal %1: %2").arg(t + 1).arg(filled.join(QStringLiteral(", ")));
     }
     lines.prepend(QStringLiteral("priority slots set on %1 terminals").arg(lines.size()));
     return lines;

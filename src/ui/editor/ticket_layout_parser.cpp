@@ -42,6 +42,8 @@ public:
     }
 
     bool isWhole() const { return length_ <= kKeptFieldLength; }
+    // Too long for a number and no text: the reading stops here whatever follows.
+    bool isHopeless() const { return !isWhole() && head_.at(0) != kApostrophe; }
     const QByteArray &head() const { return head_; }
 
 private:
@@ -67,7 +69,8 @@ public:
         Field field;
         if (c == kQuote) {
             readQuoted(field);
-            skipToSeparator();
+            if (!field.isHopeless())
+                skipToSeparator();
         } else {
             readUnquoted(c, field);
         }
@@ -79,7 +82,7 @@ private:
     void readQuoted(Field &field)
     {
         char c;
-        while (device_.getChar(&c) && c != kQuote)
+        while (!field.isHopeless() && device_.getChar(&c) && c != kQuote)
             field.append(c);
     }
 
@@ -95,7 +98,7 @@ private:
     {
         qint64 blanks = 0;  // held back until something other than a separator follows
         do {
-            if (isSeparator(c))
+            if (isSeparator(c) || field.isHopeless())
                 return;
             if (c == kBlank) {
                 ++blanks;

@@ -31,12 +31,12 @@ int listPosition(int value, int entries)
 
 std::array<SlotLoad, kPanelSlotCount> terminalLoad(const Tanimlamalar &model, int terminal)
 {
-    std::array<SlotLoad, kPanelSlotCount> slots;
+    std::array<SlotLoad, kPanelSlotCount> rows;
     for (int s = 0; s < kPanelSlotCount; ++s) {
-        slots[s] = {listPosition(model.PriorityGroup[terminal][s], kSlotSelectorEntries),
+        rows[s] = {listPosition(model.PriorityGroup[terminal][s], kSlotSelectorEntries),
                     countText(model.PriorityCount[terminal][s])};
     }
-    return slots;
+    return rows;
 }
 
 GroupLoad groupLoad(const Tanimlamalar &model, int group)

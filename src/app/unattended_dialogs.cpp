@@ -1,0 +1,28 @@
+#include "unattended_dialogs.h"
+
+#include <QTextStream>
+
+namespace {
+
+void report(const QString &text)
+{
+    QTextStream(stderr) << text << Qt::endl;
+}
+
+}  // namespace
+
+void UnattendedDialogs::inform(const QString &text)
+{
+    report(text);
+}
+
+bool UnattendedDialogs::askYesNo(const QString &title, const QString &text)
+{
+    report(title + QStringLiteral(": ") + text);
+    return false;
+}
+
+QString UnattendedDialogs::chooseFileToOpen()
+{
+    return QString();
+}

@@ -1,0 +1,144 @@
+#include "editor.h"
+#include "scripted_dialogs.h"
+#include "serial_port.h"
+#include "settings_folder.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+constexpr int kSimStartMs = 10000;
+constexpr int kTicketTransferMs = 60000;
+
+// The simulated control unit on a pseudo-terminal, reached through the ports/com1 link.
+class SimulatedUnit {
+public:
+    explicit SimulatedUnit(const QString &linkPath)
+    {
+        recordPath_ = recordDir_.filePath(QStringLiteral("received.bin"));
+        process_.start(QStringLiteral(BILVEX_UNIT_SIM),
+                       {QStringLiteral("--link"), linkPath, QStringLiteral("--record"), recordPath_});
+        while (process_.waitForReadyRead(kSimStartMs) && !process_.canReadLine()) {
+        }
+        devicePath_ = QString::fromLocal8Bit(process_.readLine()).trimmed();
+    }
+    ~SimulatedUnit()
+    {
+        process_.terminate();
+        process_.waitForFinished(kSimStartMs);
+    }
+
+    bool started() const { return devicePath_.startsWith(QLatin1Char('/')); }
+
+    QByteArray received() const
+    {
+        QFile file(recordPath_);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+private:
+    QTemporaryDir recordDir_;
+    QString recordPath_;
+    QProcess process_;
+    QString devicePath_;
+};
+
+// The main window's part: its port, its engine and the routing of the ticket progress.
+class MainWindowRig : public ProgressDisplay {
+public:
+    Tanimlamalar model;
+    ScriptedDialogs dialogs;
+    SerialPort port;
+    TransferEngine engine{model, port, dialogs, *this};
+    QWidget window;
+    QPointer<Editor> editor;
+
+    MainWindowRig()
+    {
+        model.ImagesBuilt = true;
+        QObject::connect(&port, &SerialPort::dataReceived, &engine, [this] { engine.MSComm1_OnComm(); });
+        window.show();
+    }
+    ~MainWindowRig() { delete editor; }
+
+    void showProgress(TransferMode kind, const QString &caption) override
+    {
+        if (kind == TransferMode::TicketData && editor)
+            editor->progressLabel()->setText(caption);
+    }
+};
+
+// What the unit must receive for the layout 'AB',13 sent as "16th Ticket": the start byte,
+// then records AF, data, k, 0F, A5 for k = 0..255.
+QByteArray expectedLine()
+{
+    QByteArray line("\xAA");
+    const QByteArray layout("AB\r");
+    for (int k = 0; k < 256; ++k) {
+        const char data = k < layout.size() ? layout.at(k) : '\0';
+        const char record[] = {'\xAF', data, static_cast<char>(k), '\x0F', '\xA5'};
+        line.append(record, sizeof record);
+    }
+    return line;
+}
+
+}  // namespace
+
+class TstEditorEndToEnd : public QObject {
+    Q_OBJECT
+private slots:
+    void sendsTheLayoutToTheUnit_data();
+    void sendsTheLayoutToTheUnit();
+};
+
+void TstEditorEndToEnd::sendsTheLayoutToTheUnit_data()
+{
+    QTest::addColumn<bool>("noFirst");
+    QTest::newRow("Yes at once") << false;
+    QTest::newRow("No sends nothing, a later Yes sends once") << true;
+}
+
+void TstEditorEndToEnd::sendsTheLayoutToTheUnit()
+{
+    QFETCH(bool, noFirst);
+    SettingsFolder settings;
+    SimulatedUnit unit(settings.folder() + QStringLiteral("/ports/com1"));
+    QVERIFY(unit.started());
+    MainWindowRig rig;
+    QCOMPARE(rig.port.openAtStartup(QStringLiteral("1"), rig.dialogs), StartDecision::Continue);
+    QVERIFY(rig.port.isOpen());
+
+    QTemporaryDir dir;
+    QFile layout(dir.filePath(QStringLiteral("bilet.txt")));
+    QVERIFY(layout.open(QIODevice::WriteOnly));
+    layout.write("'AB',13\r\n");
+    layout.close();
+    rig.dialogs.fileToOpen = layout.fileName();
+
+    Editor *editor = Editor::showInsteadOf(rig.editor, rig.model, rig.engine, rig.dialogs, &rig.window);
+    QTest::mouseClick(editor->findChild<QPushButton *>("Ticket_Open"), Qt::LeftButton);
+    editor->findChild<QComboBox *>("Bilet_No_Combo")->setCurrentIndex(15);
+    if (noFirst) {
+        rig.dialogs.answerYes = false;
+        QTest::mouseClick(editor->findChild<QPushButton *>("Send_Control"), Qt::LeftButton);
+        QVERIFY(!rig.engine.isRunning());
+        rig.dialogs.answerYes = true;
+    }
+    QTest::mouseClick(editor->findChild<QPushButton *>("Send_Control"), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(rig.model.TransferFinished, kTicketTransferMs);
+
+    QCOMPARE(unit.received(), expectedLine());
+    QCOMPARE(editor->progressLabel()->text(), QStringLiteral("%  100"));
+    QCOMPARE(rig.dialogs.titles.size(), noFirst ? 2 : 1);
+    QCOMPARE(rig.dialogs.shown.last(), QStringLiteral("Do you want send as 16th TICKET?"));
+}
+
+QTEST_MAIN(TstEditorEndToEnd)
+#include "tst_editor_end_to_end.moc"
