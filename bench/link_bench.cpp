@@ -1,7 +1,8 @@
 // Times whole uploads through bilvex-unit-sim:
 //  (a) the terminal image on an unpaced pty: the engine's own time per byte beyond its 2 ms wait;
-//  (b) the button image with --pace: the ratio to the 9600 baud line's floor.
-// Usage: bilvex-link-bench [terminal|paced-button]   (both when no argument is given)
+//  (b) the button or terminal image with --pace: the ratio to the 9600 baud line's floor, where
+//      every byte goes out and comes back (2 x 10 bits) and the engine waits 2 ms for its echo.
+// Usage: bilvex-link-bench [terminal|paced-button|paced-terminal]...   (all three when none is given)
 
 #include "image_builder.h"
 #include "send_commands.h"
@@ -75,7 +76,7 @@ double timeUpload(TransferMode kind, const QStringList &simOptions)
     clock.start();
     engine.startTransfer(kind);
     loop.exec();
-    const double seconds = clock.nsecsElapsed() / 1e9;
+    const double seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
 
     sim.terminate();
     sim.waitForFinished();
@@ -93,11 +94,11 @@ void benchTerminal()
                 seconds, roundTrips, perByteMs, perByteMs - kReadWaitMs);
 }
 
-void benchPacedButton()
+void benchPaced(const char *name, TransferMode kind, int bytes)
 {
-    const double seconds = timeUpload(TransferMode::ButtonSettings, {QStringLiteral("--pace")});
-    const double floorSeconds = kButtonBytes * (2 * kByteTimeMs + kReadWaitMs) / 1000;
-    std::printf("button upload at 9600 baud (--pace): %.3f s, line floor %.3f s, ratio %.3f\n", seconds, floorSeconds,
+    const double seconds = timeUpload(kind, {QStringLiteral("--pace")});
+    const double floorSeconds = bytes * (2 * kByteTimeMs + kReadWaitMs) / 1000;
+    std::printf("%s upload at 9600 baud (--pace): %.3f s, line floor %.3f s, ratio %.3f\n", name, seconds, floorSeconds,
                 seconds / floorSeconds);
 }
 
@@ -106,10 +107,12 @@ void benchPacedButton()
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    const QStringList arguments = app.arguments().mid(1);
+    const QStringList arguments = QCoreApplication::arguments().mid(1);
     if (arguments.isEmpty() || arguments.contains(QStringLiteral("terminal")))
         benchTerminal();
     if (arguments.isEmpty() || arguments.contains(QStringLiteral("paced-button")))
-        benchPacedButton();
+        benchPaced("button", TransferMode::ButtonSettings, kButtonBytes);
+    if (arguments.isEmpty() || arguments.contains(QStringLiteral("paced-terminal")))
+        benchPaced("terminal", TransferMode::TerminalSettings, kTerminalBytes);
     return 0;
 }

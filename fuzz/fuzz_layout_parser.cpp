@@ -21,10 +21,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QByteArray image;
     fillTicketImage(image, layout);
     stampTicketNumber(image, kTicketNumberCount - 1);
-    if (image.size() != kTicketRecordCount * kTicketRecordSize)
+    if (image.size() != qsizetype(kTicketRecordCount) * kTicketRecordSize)
         std::abort();
     for (int k = 0; k < kTicketRecordCount; ++k) {
-        const char *record = image.constData() + k * kTicketRecordSize;
+        const char *record = image.constData() + qsizetype(k) * kTicketRecordSize;
         if (static_cast<uint8_t>(record[0]) != kTicketRecordStart || static_cast<uint8_t>(record[2]) != k ||
             static_cast<uint8_t>(record[4]) != kTicketRecordEnd)
             std::abort();

@@ -16,12 +16,12 @@ const QString kApplicationName = QStringLiteral("ZEMRA BILVEX Polynet Ver 3.04")
 
 // The operators' systems spoke Turkish: Qt's own buttons and dialogs say "Tamam", "Evet",
 // "Hayır". Without the translations installed they stay in English.
-void loadTurkishTranslations(QApplication &app, QTranslator &translator)
+void loadTurkishTranslations(QTranslator &translator)
 {
     const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     if (translator.load(QLocale(QLocale::Turkish, QLocale::Turkey), QStringLiteral("qtbase"), QStringLiteral("_"),
                         folder))
-        app.installTranslator(&translator);
+        QApplication::installTranslator(&translator);
 }
 
 // For the demo script only: a picture of the window right after start-up.
@@ -50,21 +50,24 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(kApplicationName);
+    // Lets a Wayland desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("bilvex-config"));
     QTranslator translator;
-    loadTurkishTranslations(app, translator);
+    loadTurkishTranslations(translator);
     const QString screenshot = screenshotFile(app);
 
     Tanimlamalar model;
     WidgetDialogs widgetDialogs;
     UnattendedDialogs unattendedDialogs;
-    OperatorDialogs &dialogs = screenshot.isEmpty() ? static_cast<OperatorDialogs &>(widgetDialogs)
-                                                    : unattendedDialogs;
+    OperatorDialogs *dialogs = &widgetDialogs;
+    if (!screenshot.isEmpty())
+        dialogs = &unattendedDialogs;
     SerialPort port;
-    Main_Menu window(model, dialogs, port);
+    Main_Menu window(model, *dialogs, port);
     if (window.Form_Load() == StartDecision::EndApplication)
         return 0;
     window.show();
     if (!screenshot.isEmpty())
         saveScreenshotAndQuit(window, screenshot);
-    return app.exec();
+    return QApplication::exec();
 }

@@ -24,5 +24,5 @@ bool UnattendedDialogs::askYesNo(const QString &title, const QString &text)
 
 QString UnattendedDialogs::chooseFileToOpen()
 {
-    return QString();
+    return {};
 }

@@ -2,6 +2,7 @@
 
 #include <QLocale>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -86,10 +87,8 @@ double ParseNumber(const QString &text)
     if (length == 0)
         return 0;
     QString number = s.left(length);
-    for (QChar &c : number) {
-        if (c == u'd' || c == u'D')
-            c = u'e';
-    }
+    const auto isExponentLetter = [](QChar c) { return c == u'd' || c == u'D'; };
+    std::replace_if(number.begin(), number.end(), isExponentLetter, QChar(u'e'));
     bool ok = false;
     const double value = number.toLatin1().toDouble(&ok);  // locale-independent: "." is the point
     if (ok)

@@ -18,7 +18,9 @@ namespace {
 
 const char *const kCodePage = "windows-1254";
 // A longer line cannot be a settings line; the rest of it is passed over unread.
-constexpr qint64 kMaxKeptLineLength = 64 * 1024;
+constexpr qint64 kMaxKeptLineLength = qint64(64) * 1024;
+// As many links as the save itself follows to the file it replaces.
+constexpr int kMaxLinkDepth = 128;
 
 QString readFailureMessage(int code)
 {
@@ -113,7 +115,7 @@ private:
 
     void skipRestOfLine()
     {
-        char c;
+        char c = 0;
         while (device_.getChar(&c) && c != '\n') {
         }
     }
@@ -139,9 +141,21 @@ int writeFailureCode(const QFileDevice &file)
     return SettingsError::DeviceIo;
 }
 
+// The folder the file is written into: the path's own, once its links are followed.
+QString targetFolder(const QString &path)
+{
+    QFileInfo info(path);
+    for (int depth = 0; depth < kMaxLinkDepth && info.isSymLink(); ++depth)
+        info.setFile(info.symLinkTarget());
+    return info.absolutePath();
+}
+
 int saveOpenFailureCode(const QFileDevice &file, const QString &path)
 {
-    if (file.error() == QFileDevice::PermissionsError || QFileInfo(path).isDir())
+    // The folder is there, yet the file cannot be opened in it: access is denied (a
+    // read-only file, folder or file system), which the platform may report as "no such file".
+    if (file.error() == QFileDevice::PermissionsError || QFileInfo(path).isDir() ||
+        QFileInfo(targetFolder(path)).isDir())
         return SettingsError::PermissionDenied;
     return SettingsError::PathNotFound;
 }

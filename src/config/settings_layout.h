@@ -11,6 +11,23 @@
 
 constexpr int kSettingsLineCount = 4599;
 
+// One per-terminal table: each terminal's heading, its slots' values and a blank line.
+template <typename Visitor, typename Table>
+bool walkPriorityTable(Visitor &visitor, const char *headerText, Table &table)
+{
+    for (int t = 0; t < kTerminalCount; ++t) {
+        if (!visitor.comment(FormatSigned(t + 1) + QString::fromUtf8(headerText)))
+            return false;
+        for (int s = 0; s < kSlotCount; ++s) {
+            if (!visitor.value(table[t][s]))
+                return false;
+        }
+        if (!visitor.comment(QString()))
+            return false;
+    }
+    return true;
+}
+
 // Visitor must provide:
 //   bool comment(const QString &text);
 //   bool portText(Text &text);                       Text is QString or const QString
@@ -31,17 +48,7 @@ bool walkSettingsLayout(Model &m, Visitor &visitor)
         return visitor.comment(QString()) && visitor.comment(QString::fromUtf8(title)) && groupValues(array);
     };
     auto priorityTable = [&](const char *headerText, auto &table) {
-        for (int t = 0; t < kTerminalCount; ++t) {
-            if (!visitor.comment(FormatSigned(t + 1) + QString::fromUtf8(headerText)))
-                return false;
-            for (int s = 0; s < kSlotCount; ++s) {
-                if (!visitor.value(table[t][s]))
-                    return false;
-            }
-            if (!visitor.comment(QString()))
-                return false;
-        }
-        return true;
+        return walkPriorityTable(visitor, headerText, table);
     };
 
     if (!(visitor.comment(QStringLiteral("Zemra Ruvozivira Ltd")) &&
@@ -49,8 +56,8 @@ bool walkSettingsLayout(Model &m, Visitor &visitor)
           visitor.comment(QStringLiteral("Haberleşme Comport no:")) && visitor.portText(m.Text4) &&
           visitor.comment(QString()) && visitor.comment(QStringLiteral("Limit Var-Yok:")) &&
           groupValues(m.GroupLimit) && visitor.comment(QString()) &&
-          visitor.comment(QStringLiteral("Saat Çipi Seçimi: (1=PCF8583, 0=DS1307)")) &&
-          visitor.value(m.ClockChip) && visitor.comment(QString()) &&
+          visitor.comment(QStringLiteral("Saat Çipi Seçimi: (1=PCF8583, 0=DS1307)")) && visitor.value(m.ClockChip) &&
+          visitor.comment(QString()) &&
           visitor.comment(QStringLiteral("Gruplar için Enable-Disable bilgisi. 100=Enabled, 0=Disabled"))))
         return false;
     for (int g = 0; g < kGroupCount; ++g) {

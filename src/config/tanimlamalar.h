@@ -32,8 +32,8 @@ enum class TransferMode { None, ButtonSettings, TerminalSettings, TicketData, Da
 
 // Why the last build did not replace an image: the value it cannot carry and where it stands.
 struct BuildRefusal {
-    QString where;  // e.g. "3. Terminal, 5. Öncelikli Buton"
-    QString value;  // as the operator would read it, e.g. "300"
+    QString where;            // e.g. "3. Terminal, 5. Öncelikli Buton"
+    QString value;            // as the operator would read it, e.g. "300"
     QString message() const;  // "<where>: <value> gönderilemez."
 };
 

@@ -88,6 +88,7 @@ std::optional<BuildRefusal> captureGroupPanel(const PanelState &panels, Tanimlam
     }
     if (panels.limit != CheckState::Grey)
         model.GroupLimit[g] = panels.limit == CheckState::Ticked ? 1 : 0;
-    capture.selection(panels.layout, kLayoutEntries, model.GroupLayout[g], refusalNames::groupField(g, GroupField::Layout));
+    capture.selection(panels.layout, kLayoutEntries, model.GroupLayout[g],
+                      refusalNames::groupField(g, GroupField::Layout));
     return capture.refusal;
 }

@@ -18,9 +18,9 @@ constexpr int kZeroTerminalAddressA = 0x1180;
 constexpr int kZeroTerminalAddressB = 0x11C0;
 constexpr int kLimitAddress = 0x12D0;
 constexpr int kAddressesPerTerminal = 64;
-constexpr int kSpan = 320;                   // one terminal's 32 records and 160 zero bytes
-constexpr int kCountRecordsOffset = 20640;   // after 64 spans and the 160 zero bytes before the first counts
-constexpr int kZeroRecordsOffsetA = 41280;   // after one more span of zero bytes
+constexpr int kSpan = 320;                  // one terminal's 32 records and 160 zero bytes
+constexpr int kCountRecordsOffset = 20640;  // after 64 spans and the 160 zero bytes before the first counts
+constexpr int kZeroRecordsOffsetA = 41280;  // after one more span of zero bytes
 constexpr int kZeroRecordsOffsetB = 41600;
 
 template <size_t N>
@@ -123,8 +123,7 @@ std::optional<BuildRefusal> buildButtonImage(const Tanimlamalar &m, std::array<u
     return std::nullopt;
 }
 
-std::optional<BuildRefusal> buildTerminalImage(const Tanimlamalar &m,
-                                               std::array<uint8_t, kTerminalImageSize> &image)
+std::optional<BuildRefusal> buildTerminalImage(const Tanimlamalar &m, std::array<uint8_t, kTerminalImageSize> &image)
 {
     for (int t = 0; t < kTerminalCount; ++t) {
         for (int s = 0; s < kSlotCount; ++s) {

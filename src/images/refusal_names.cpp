@@ -1,5 +1,7 @@
 #include "refusal_names.h"
 
+#include <array>
+
 namespace refusalNames {
 
 QString terminalSelector()
@@ -24,9 +26,10 @@ QString slotGroup(int terminal, int slot)
 
 QString groupField(int group, GroupField field)
 {
-    static const char *const names[] = {"Başlangıç Sayısı", "Bitiş Sayısı", "En Son Çağrılan", "En Son Bilet",
-                                        "Buton Açık", "Buton Açık", "Bilet Data Numarası", "Limit"};
-    return QStringLiteral("%1. Buton, ").arg(group + 1) + QString::fromUtf8(names[static_cast<int>(field)]);
+    static const std::array<const char *, 8> names = {"Başlangıç Sayısı",    "Bitiş Sayısı", "En Son Çağrılan",
+                                                      "En Son Bilet",        "Buton Açık",   "Buton Açık",
+                                                      "Bilet Data Numarası", "Limit"};
+    return QStringLiteral("%1. Buton, ").arg(group + 1) + QString::fromUtf8(names.at(static_cast<size_t>(field)));
 }
 
 }  // namespace refusalNames

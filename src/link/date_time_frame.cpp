@@ -63,12 +63,13 @@ std::array<uint8_t, kDateTimeFrameSize> buildDateTimeFrame(const QDateTime &mome
     const ClockFields fields = fieldsOf(moment);
     const ClockWrites writes = clockChip == kClockChipPcf8583 ? pcf8583Writes(fields) : ds1307Writes(fields);
     std::array<uint8_t, kDateTimeFrameSize> frame{};
-    for (size_t k = 0; k < writes.size(); ++k) {
-        const size_t at = k * kClockRecordSize;
+    size_t at = 0;
+    for (const RegisterWrite &write : writes) {
         frame[at] = kRecordStartByte;
-        frame[at + 1] = writes[k].address;
-        frame[at + 2] = writes[k].value;
+        frame[at + 1] = write.address;
+        frame[at + 2] = write.value;
         frame[at + 3] = kRecordEndByte;
+        at += kClockRecordSize;
     }
     return frame;
 }

@@ -4,8 +4,8 @@
 
 QString echoMismatchMessage(uint8_t sent, uint8_t received)
 {
-    return QStringLiteral("Yükleme Hatası! Gönderilen:'") + FormatSigned(sent) + QStringLiteral("' Yüklenen:'")
-        + FormatSigned(received) + QStringLiteral("'");
+    return QStringLiteral("Yükleme Hatası! Gönderilen:'") + FormatSigned(sent) + QStringLiteral("' Yüklenen:'") +
+           FormatSigned(received) + QStringLiteral("'");
 }
 
 QString portInUseMessage(const QString &portText)

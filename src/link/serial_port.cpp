@@ -44,9 +44,9 @@ bool mayUseDevice([[maybe_unused]] const QString &device)
 
 }  // namespace
 
-SerialPort::SerialPort(QObject *parent) : QObject(parent), port_(new QSerialPort(this))
+SerialPort::SerialPort(QObject *parent)
+    : QObject(parent), port_(new QSerialPort(this)), notOpenReason_(portMissingReason())
 {
-    notOpenReason_ = portMissingReason();
     connect(port_, &QSerialPort::readyRead, this, &SerialPort::dataReceived);
     connect(port_, &QSerialPort::errorOccurred, this, &SerialPort::onError);
 }
@@ -111,7 +111,7 @@ bool SerialPort::writeByte(uint8_t byte)
 #ifdef Q_OS_UNIX
     // Straight to the driver: one byte goes out per echo, so nothing waits in Qt's buffer.
     const char data = char(byte);
-    ssize_t written;
+    ssize_t written = 0;
     do {
         written = ::write(int(port_->handle()), &data, 1);
     } while (written < 0 && errno == EINTR);

@@ -12,6 +12,8 @@ class SerialPort : public QObject, public ByteLink {
 public:
     explicit SerialPort(QObject *parent = nullptr);
     ~SerialPort() override;
+    SerialPort(const SerialPort &) = delete;
+    SerialPort &operator=(const SerialPort &) = delete;
 
     // Opens the port named by the COM port text. A port held by another program shows
     // "<text> Numaralı Com Port açık. Tekrar deneyiniz." and returns EndApplication;

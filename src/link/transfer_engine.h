@@ -56,8 +56,8 @@ private:
     ProgressDisplay &progress_;
     QTimer stallTimer_;
     std::chrono::milliseconds readDelay_;
-    quint64 transferNumber_ = 0;     // tells a transfer apart from the one that replaced it
-    bool handling_ = false;          // an answer is being handled (a box may be open)
+    quint64 transferNumber_ = 0;  // tells a transfer apart from the one that replaced it
+    bool handling_ = false;       // an answer is being handled (a box may be open)
     bool notedWhileHandling_ = false;
     bool notifiedSinceCheck_ = false;
     bool lossReported_ = false;

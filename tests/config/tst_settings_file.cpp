@@ -23,7 +23,7 @@ QList<QByteArray> linesOf(const QByteArray &bytes)
     QList<QByteArray> lines = bytes.split('\n');
     lines.removeLast();  // after the last line end
     for (QByteArray &line : lines)
-        line.chop(1);    // the CR
+        line.chop(1);  // the CR
     return lines;
 }
 
@@ -90,23 +90,29 @@ void TestSettingsFile::defaultFileLayout_data()
     QTest::newRow("limit comment") << 7 << QByteArray("Limit Var-Yok:");
     QTest::newRow("first limit") << kFirstLimitLine << QByteArray(" 0");
     QTest::newRow("clock comment") << 41 << QByteArray("Saat \xc7ipi Se\xe7imi: (1=PCF8583, 0=DS1307)");
-    QTest::newRow("enable comment")
-        << 44 << QByteArray("Gruplar i\xe7in Enable-Disable bilgisi. 100=Enabled, 0=Disabled");
-    QTest::newRow("start comment keeps its spelling") << 78 << QByteArray("Gruplar i\xe7in Baslang\xfd\xe7 Say\xfds\xfd bilgileri");
+    QTest::newRow("enable comment") << 44
+                                    << QByteArray("Gruplar i\xe7in Enable-Disable bilgisi. 100=Enabled, 0=Disabled");
+    QTest::newRow("start comment keeps its spelling")
+        << 78 << QByteArray("Gruplar i\xe7in Baslang\xfd\xe7 Say\xfds\xfd bilgileri");
     QTest::newRow("end comment") << 112 << QByteArray("Gruplar i\xe7in Biti\xfe Say\xfds\xfd bilgileri");
-    QTest::newRow("last called comment") << 146 << QByteArray("Gruplar i\xe7in Son \xc7" "a\xf0\xfdr\xfdlan Numara bilgileri");
-    QTest::newRow("last issued comment") << 180 << QByteArray("Gruplar i\xe7in Son Verilen Bilet Numaras\xfd bilgileri");
+    QTest::newRow("last called comment") << 146
+                                         << QByteArray("Gruplar i\xe7in Son \xc7"
+                                                       "a\xf0\xfdr\xfdlan Numara bilgileri");
+    QTest::newRow("last issued comment") << 180
+                                         << QByteArray("Gruplar i\xe7in Son Verilen Bilet Numaras\xfd bilgileri");
     QTest::newRow("layout comment") << 214 << QByteArray("Gruplar i\xe7in Bilet Layout Data Numaras\xfd bilgileri");
     QTest::newRow("empty before the tables") << 247 << QByteArray();
     QTest::newRow("first terminal header")
         << kFirstGroupTableLine << QByteArray(" 1. Terminal i\xe7in s\xfdras\xfdyla \xf6ncelikli grup numalar\xfd");
     QTest::newRow("last terminal header, first table")
-        << kFirstGroupTableLine + 34 * 63 << QByteArray(" 64. Terminal i\xe7in s\xfdras\xfdyla \xf6ncelikli grup numalar\xfd");
+        << kFirstGroupTableLine + 34 * 63
+        << QByteArray(" 64. Terminal i\xe7in s\xfdras\xfdyla \xf6ncelikli grup numalar\xfd");
     QTest::newRow("empty line after first block") << 281 << QByteArray();
     QTest::newRow("first count header")
         << kFirstCountTableLine << QByteArray(" 1. Terminal i\xe7in s\xfdras\xfdyla \xf6nceliklendirme say\xfdlar\xfd");
     QTest::newRow("last count header")
-        << kFirstCountTableLine + 34 * 63 << QByteArray(" 64. Terminal i\xe7in s\xfdras\xfdyla \xf6nceliklendirme say\xfdlar\xfd");
+        << kFirstCountTableLine + 34 * 63
+        << QByteArray(" 64. Terminal i\xe7in s\xfdras\xfdyla \xf6nceliklendirme say\xfdlar\xfd");
     QTest::newRow("last value") << 4598 << QByteArray(" 0");
     QTest::newRow("last line is empty") << 4599 << QByteArray();
 }
@@ -129,7 +135,7 @@ void TestSettingsFile::roundTripGivesSameBytes()
     edited.GroupEnable[5] = edited.GroupEnableCopy[5] = 100;
     edited.GroupLastIssued[31] = -3;
     edited.ClockChip = 1;
-    edited.PriorityGroup[5][20] = 7;     // slots beyond the panel's 16 are kept too
+    edited.PriorityGroup[5][20] = 7;  // slots beyond the panel's 16 are kept too
     edited.PriorityCount[63][31] = 255;
     QVERIFY(dosyaya_kaydet(edited, dialogs));
     const QByteArray written = folder.fileBytes();
@@ -163,8 +169,10 @@ void TestSettingsFile::readerAcceptsOddButReadableFiles_data()
     QTest::newRow("letters load as 0") << with(kFirstStartLine, "abc") << kFirstStartLine << QByteArray("abc") << 0;
     QTest::newRow("two and a half loads as 2") << with(kFirstStartLine, "2.5") << 0 << QByteArray() << 2;
     QTest::newRow("comments may hold anything") << with(1, "\x01\x02 not a comment") << 0 << QByteArray() << 0;
-    QTest::newRow("LF-only line ends") << joinLines(linesOf(with(kFirstStartLine, " 12")), "\n") << 0 << QByteArray() << 12;
-    QTest::newRow("lines after the last are ignored") << with(kFirstStartLine, " 9") + "junk\r\nmore\r\n" << 0 << QByteArray() << 9;
+    QTest::newRow("LF-only line ends") << joinLines(linesOf(with(kFirstStartLine, " 12")), "\n") << 0 << QByteArray()
+                                       << 12;
+    QTest::newRow("lines after the last are ignored") << with(kFirstStartLine, " 9") + "junk\r\nmore\r\n"
+                                                      << 0 << QByteArray() << 9;
     QTest::newRow("NUL bytes in a value") << with(kFirstStartLine, QByteArray("4\0005", 3)) << 0 << QByteArray() << 4;
     QTest::newRow("a 1 MB comment line") << with(1, QByteArray(1 << 20, 'x')) << 0 << QByteArray() << 0;
     QTest::newRow("binary comment") << with(2, QByteArray("\xff\xfe\x80\x81", 4)) << 0 << QByteArray() << 0;
@@ -236,9 +244,9 @@ void TestSettingsFile::valueBeyond16BitsStopsReading()
     Tanimlamalar model;
     QCOMPARE(dosyadan_oku(model, dialogs), StartDecision::Continue);
     QCOMPARE(dialogs.shown, QStringList{QStringLiteral("Dosya okuma fonksiyonu. Hata Kodu:  6")});
-    QCOMPARE(model.GroupLimit[0], int16_t(1));    // before the failing line: from the file
+    QCOMPARE(model.GroupLimit[0], int16_t(1));  // before the failing line: from the file
     QCOMPARE(model.ClockChip, int16_t(1));
-    QCOMPARE(model.GroupEnable[0], int16_t(0));   // the failing line and after: start values
+    QCOMPARE(model.GroupEnable[0], int16_t(0));  // the failing line and after: start values
     QCOMPARE(model.GroupEnable[1], int16_t(0));
     QCOMPARE(model.GroupStart[0], int16_t(0));
 }

@@ -6,7 +6,7 @@ namespace {
 
 QByteArray bytesAt(const uint8_t *image, int position, int count)
 {
-    return QByteArray(reinterpret_cast<const char *>(image) + position, count);
+    return {reinterpret_cast<const char *>(image) + position, count};
 }
 
 // A panel showing terminal 0 and group 0 with every value at zero.
@@ -177,9 +177,9 @@ void TestImageBuilder::countTextCapture()
 void TestImageBuilder::captureTouchesOnlyShownEntries()
 {
     Tanimlamalar model;
-    model.PriorityGroup[5][20] = 9;   // beyond the panel's 16 slots
-    model.PriorityCount[4][0] = 33;   // another terminal
-    model.GroupStart[0] = 44;         // another group
+    model.PriorityGroup[5][20] = 9;  // beyond the panel's 16 slots
+    model.PriorityCount[4][0] = 33;  // another terminal
+    model.GroupStart[0] = 44;        // another group
     PanelState panels = zeroPanels();
     panels.terminal = 5;
     panels.slotGroup[3] = 16;
@@ -230,7 +230,8 @@ void TestImageBuilder::unsendableValueRefusesOnlyItsImage_data()
         << "count" << false << QStringLiteral("3. Terminal, 5. Öncelikli Buton: 300 gönderilemez.");
     QTest::newRow("negative start of group 4")
         << "start" << true << QStringLiteral("4. Buton, Başlangıç Sayısı: -3 gönderilemez.");
-    QTest::newRow("enable 300 of group 2") << "enable" << true << QStringLiteral("2. Buton, Buton Açık: 300 gönderilemez.");
+    QTest::newRow("enable 300 of group 2")
+        << "enable" << true << QStringLiteral("2. Buton, Buton Açık: 300 gönderilemez.");
 }
 
 void TestImageBuilder::unsendableValueRefusesOnlyItsImage()

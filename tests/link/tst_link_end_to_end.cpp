@@ -1,74 +1,24 @@
+#include "byte_sequence.h"
 #include "image_builder.h"
+#include "run_until.h"
 #include "scripted_dialogs.h"
 #include "send_commands.h"
 #include "serial_port.h"
 #include "settings_folder.h"
 #include "transfer_engine.h"
+#include "unit_sim_process.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QSerialPort>
 #include <QSocketNotifier>
 #include <QtTest>
 
-#include <functional>
 #include <memory>
 
 namespace {
 
-constexpr int kSimStartMs = 10000;
 constexpr int kButtonTransferMs = 60000;
 constexpr int kTerminalTransferMs = 400000;
-
-QByteArray bytes(std::initializer_list<int> values)
-{
-    QByteArray result;
-    for (int value : values)
-        result.append(char(value));
-    return result;
-}
-
-// The simulated control unit on a pseudo-terminal, reached through the ports/comN link.
-class SimulatedUnit {
-public:
-    SimulatedUnit(const QString &linkPath, const QStringList &faults)
-    {
-        recordPath_ = recordDir_.filePath(QStringLiteral("received.bin"));
-        process_.start(QStringLiteral(BILVEX_UNIT_SIM),
-                       QStringList{QStringLiteral("--link"), linkPath, QStringLiteral("--record"), recordPath_} +
-                           faults);
-        while (process_.waitForReadyRead(kSimStartMs) && !process_.canReadLine()) {
-        }
-        devicePath_ = QString::fromLocal8Bit(process_.readLine()).trimmed();
-    }
-    ~SimulatedUnit() { stop(); }
-
-    QString devicePath() const { return devicePath_; }
-
-    // Ends the unit; returns its decoded summary.
-    QString stop()
-    {
-        if (process_.state() != QProcess::NotRunning) {
-            process_.terminate();
-            process_.waitForFinished(kSimStartMs);
-        }
-        summary_ += QString::fromLocal8Bit(process_.readAllStandardOutput());
-        return summary_;
-    }
-
-    QByteArray received() const
-    {
-        QFile file(recordPath_);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-private:
-    QTemporaryDir recordDir_;
-    QString recordPath_;
-    QProcess process_;
-    QString devicePath_;
-    QString summary_;
-};
 
 class RecordedProgress : public ProgressDisplay {
 public:
@@ -91,27 +41,6 @@ struct LinkRig {
         QObject::connect(&port, &SerialPort::portLost, &engine, &TransferEngine::portLost);
     }
 };
-
-// Runs the event loop until done() holds. (QTRY_ would sleep 10 ms between its rounds of
-// events, which is five times the unit's round trip.)
-bool runUntil(const std::function<bool()> &done, int timeoutMs)
-{
-    QEventLoop loop;
-    QTimer check;
-    QObject::connect(&check, &QTimer::timeout, &loop, [&] {
-        if (done())
-            loop.quit();
-    });
-    check.start(20);
-    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
-    loop.exec();
-    return done();
-}
-
-QByteArray startAndImage(const uint8_t *image, int count)
-{
-    return bytes({0xAA}) + QByteArray(reinterpret_cast<const char *>(image), count);
-}
 
 }  // namespace
 
@@ -144,10 +73,10 @@ private slots:
 
 private:
     QString linkPath(int number) const { return settings_->folder() + QStringLiteral("/ports/com%1").arg(number); }
-    std::unique_ptr<SimulatedUnit> startUnit(const QStringList &faults = {})
+    std::unique_ptr<UnitSimProcess> startUnit(const QStringList &faults = {})
     {
-        auto unit = std::make_unique<SimulatedUnit>(linkPath(1), faults);
-        if (!unit->devicePath().startsWith(QLatin1Char('/')))
+        auto unit = std::make_unique<UnitSimProcess>(QStringLiteral(BILVEX_UNIT_SIM), linkPath(1), faults);
+        if (!unit->started())
             qFatal("bilvex-unit-sim did not start");
         return unit;
     }
@@ -179,7 +108,7 @@ void TestLinkEndToEnd::portTextNamesThePort()
 {
     QFETCH(QString, portText);
     QFETCH(bool, opens);
-    SimulatedUnit unit(linkPath(3), {});
+    UnitSimProcess unit(QStringLiteral(BILVEX_UNIT_SIM), linkPath(3));
     QVERIFY(QFile::link(QStringLiteral("/nonexistent/ttyUSB9"), linkPath(4)));
 
     QCOMPARE(rig_->port.openAtStartup(portText, rig_->dialogs), StartDecision::Continue);

@@ -162,10 +162,10 @@ void TestTransferEngine::wrongAnswerShowsOneBoxAndGoesOn_data()
     // The first clock byte sent is 0xB4 = 180.
     QTest::newRow("other byte") << bytes({0x01}) << QStringLiteral("Yükleme Hatası! Gönderilen:' 180' Yüklenen:' 1'");
     QTest::newRow("zero") << bytes({0x00}) << QStringLiteral("Yükleme Hatası! Gönderilen:' 180' Yüklenen:' 0'");
-    QTest::newRow("two bytes, the first right") << bytes({0xB4, 0xB4})
-                                                << QStringLiteral("Yükleme Hatası! Gönderilen:' 180' Yüklenen:' 180'");
-    QTest::newRow("two bytes, the first wrong") << bytes({0xFF, 0xB4})
-                                                << QStringLiteral("Yükleme Hatası! Gönderilen:' 180' Yüklenen:' 255'");
+    QTest::newRow("two bytes, the first right")
+        << bytes({0xB4, 0xB4}) << QStringLiteral("Yükleme Hatası! Gönderilen:' 180' Yüklenen:' 180'");
+    QTest::newRow("two bytes, the first wrong")
+        << bytes({0xFF, 0xB4}) << QStringLiteral("Yükleme Hatası! Gönderilen:' 180' Yüklenen:' 255'");
 }
 
 void TestTransferEngine::wrongAnswerShowsOneBoxAndGoesOn()
@@ -346,7 +346,7 @@ void TestTransferEngine::notificationDuringBoxIsHandledAfterIt()
         // The echo of the next clock byte (register 0x00) arrives while the box is open.
         rig.link.waiting += bytes({0x00});
         rig.engine.MSComm1_OnComm();
-        writtenWhileOpen = rig.link.written.size();
+        writtenWhileOpen = static_cast<int>(rig.link.written.size());
         waitingWhileOpen = rig.link.waiting;
     };
     rig.receive(bytes({0x01}));
@@ -403,9 +403,9 @@ void TestTransferEngine::sendWithPortClosedTellsWhy_data()
 {
     QTest::addColumn<QString>("reason");
     QTest::addColumn<QString>("message");
-    QTest::newRow("missing device")
-        << QStringLiteral("Port bulunamadı.")
-        << QStringLiteral("3 Numaralı Com Port açık değil. Gönderim yapılamadı.\nPort bulunamadı.");
+    QTest::newRow("missing device") << QStringLiteral("Port bulunamadı.")
+                                    << QStringLiteral(
+                                           "3 Numaralı Com Port açık değil. Gönderim yapılamadı.\nPort bulunamadı.");
     QTest::newRow("no permission")
         << QStringLiteral("Porta erişim izni yok.")
         << QStringLiteral("3 Numaralı Com Port açık değil. Gönderim yapılamadı.\nPorta erişim izni yok.");

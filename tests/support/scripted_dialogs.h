@@ -9,8 +9,8 @@
 // Answers the operator's boxes for a test and keeps every text shown.
 class ScriptedDialogs : public OperatorDialogs {
 public:
-    QStringList shown;             // every box's text, in order
-    QStringList titles;            // the title of every Yes/No box
+    QStringList shown;   // every box's text, in order
+    QStringList titles;  // the title of every Yes/No box
     bool answerYes = true;
     QString fileToOpen;
     std::function<void()> whileBoxOpen;  // runs while a box is "open", e.g. to deliver serial data

@@ -10,6 +10,8 @@ class SettingsFolder {
 public:
     SettingsFolder();
     ~SettingsFolder();
+    SettingsFolder(const SettingsFolder &) = delete;
+    SettingsFolder &operator=(const SettingsFolder &) = delete;
     QString settingsFile() const;  // the path the tool reads and writes
     QString folder() const;        // the folder holding it
     QByteArray fileBytes() const;

@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 
+#include <array>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -53,9 +54,7 @@ bool answerByte(Unit &unit, uint8_t byte, qint64 atMs, LinePacer::Clock::time_po
         return false;
     }
     unit.pacer.awaitAnswerTime(receivedAt, int(answer.bytes.size()));
-    if (!answer.bytes.isEmpty() && ::write(unit.line.masterFd(), answer.bytes.constData(), answer.bytes.size()) < 0)
-        return false;
-    return true;
+    return answer.bytes.isEmpty() || ::write(unit.line.masterFd(), answer.bytes.constData(), answer.bytes.size()) >= 0;
 }
 
 void serve(Unit &unit)
@@ -63,14 +62,14 @@ void serve(Unit &unit)
     QElapsedTimer sinceStart;
     sinceStart.start();
     pollfd watched{unit.line.masterFd(), POLLIN, 0};
-    char buffer[256];
+    std::array<char, 256> buffer{};
     while (!stopRequested) {
         const int ready = ::poll(&watched, 1, 200);
         if (ready < 0 && errno != EINTR)
             return;
         if (ready <= 0)
             continue;
-        const ssize_t count = ::read(unit.line.masterFd(), buffer, sizeof buffer);
+        const ssize_t count = ::read(unit.line.masterFd(), buffer.data(), buffer.size());
         if (count < 0 && (errno == EINTR || errno == EAGAIN))
             continue;
         if (count <= 0)
@@ -78,7 +77,7 @@ void serve(Unit &unit)
         const auto receivedAt = LinePacer::Clock::now();
         const qint64 atMs = sinceStart.elapsed();
         if (unit.record.isOpen())
-            unit.record.write(buffer, count);
+            unit.record.write(buffer.data(), count);
         for (ssize_t i = 0; i < count; ++i) {
             if (!answerByte(unit, uint8_t(buffer[i]), atMs, receivedAt))
                 return;
@@ -91,7 +90,7 @@ void serve(Unit &unit)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    const SimOptions options = parseSimOptions(app.arguments());
+    const SimOptions options = parseSimOptions(QCoreApplication::arguments());
 
     PseudoTerminal line;
     if (!line.open() || (!options.linkPath.isEmpty() && !line.linkTo(options.linkPath))) {

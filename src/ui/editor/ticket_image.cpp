@@ -46,7 +46,7 @@ void stampTicketNumber(QByteArray &image, int n)
 void fillTicketImage(QByteArray &image, const QByteArray &layout)
 {
     resetTicketImage(image);
-    const int count = std::min<int>(layout.size(), kTicketRecordCount);
+    const auto count = static_cast<int>(std::min<qsizetype>(layout.size(), kTicketRecordCount));
     for (int k = 0; k < count; ++k)
         setTicketDataByte(image, k, static_cast<uint8_t>(layout[k]));
 }

@@ -59,7 +59,7 @@ public:
     // The next field; no value once the device holds no more data.
     std::optional<Field> next()
     {
-        char c;
+        char c = 0;
         if (!device_.getChar(&c))
             return std::nullopt;
         while (c == kBlank) {
@@ -81,7 +81,7 @@ private:
     // An unterminated quote runs to the end of the file.
     void readQuoted(Field &field)
     {
-        char c;
+        char c = 0;
         while (!field.isHopeless() && device_.getChar(&c) && c != kQuote)
             field.append(c);
     }
@@ -89,7 +89,7 @@ private:
     // Whatever stands between a closing quote and the next separator is passed over.
     void skipToSeparator()
     {
-        char c;
+        char c = 0;
         while (device_.getChar(&c) && !isSeparator(c)) {
         }
     }
@@ -114,7 +114,7 @@ private:
     bool isSeparator(char c)
     {
         if (c == kCr) {
-            char following;
+            char following = 0;
             if (device_.getChar(&following) && following != kLf)
                 device_.ungetChar(following);
         }

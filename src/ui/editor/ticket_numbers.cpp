@@ -7,7 +7,7 @@
 namespace {
 
 const std::array<const char *, kTicketNumberCount> kOrdinals = {
-    "1st", "2nd", "3rd", "4th", "5th", "6th", "7th", "8th",
+    "1st", "2nd",  "3rd",  "4th",  "5th",  "6th",  "7th",  "8th",
     "9th", "10th", "11th", "12th", "13th", "14th", "15th", "16th",
 };
 

@@ -22,8 +22,8 @@ void buildFreeControls(QWidget *window, MainMenuControls &c)
     c.cmdKaydet = command(window, QStringLiteral("cmdKaydet"), texts::kCmdKaydet, {10200, 8640, 2055, 615});
     c.Label22 = label(window, QStringLiteral("Label22"), texts::kClockChipLabel, {10320, 9360});
     c.Label22->setAlignment(Qt::AlignCenter);
-    c.Saat_Cipi_Combo = combo(window, QStringLiteral("Saat_Cipi_Combo"),
-                              {texts::kClockDs1307, texts::kClockPcf8583}, {10200, 9720, 2055});
+    c.Saat_Cipi_Combo = combo(window, QStringLiteral("Saat_Cipi_Combo"), {texts::kClockDs1307, texts::kClockPcf8583},
+                              {10200, 9720, 2055});
     c.Label22->setBuddy(c.Saat_Cipi_Combo);
     c.cmdTarihSaat = command(window, QStringLiteral("cmdTarihSaat"), texts::kCmdTarihSaat, {7080, 9480, 1935, 495});
     c.Label20 = progressLabel(window, QStringLiteral("Label20"), texts::kProgressAtStart, {9120, 9600});

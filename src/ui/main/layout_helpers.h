@@ -27,8 +27,8 @@ constexpr int pixels(int twips)
 enum class Look { Normal, LargeBlue, Underlined };
 
 struct Place {
-    int left;
-    int top;
+    int left = 0;
+    int top = 0;
     int width = 0;
     int height = 0;
 };

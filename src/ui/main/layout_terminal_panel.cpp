@@ -68,9 +68,10 @@ PriorityRow buildRow(QGroupBox *frame, int s, const QStringList &entries)
 void buildTerminalPanel(QWidget *window, MainMenuControls &c)
 {
     c.Frame1 = frame(window, QStringLiteral("Frame1"), texts::kFrame1, {360, 120, 6615, 9975});
-    c.Label2 = label(c.Frame1, QStringLiteral("Label2"), texts::kTerminalNo, {720, 360, kTerminalComboLeft - 720 - kCaptionGap}, Look::LargeBlue);
-    c.Terminal_No_Combo =
-        combo(c.Frame1, QStringLiteral("Terminal_No_Combo"), terminalEntries(), {kTerminalComboLeft, 360, 2415}, Look::LargeBlue);
+    c.Label2 = label(c.Frame1, QStringLiteral("Label2"), texts::kTerminalNo,
+                     {720, 360, kTerminalComboLeft - 720 - kCaptionGap}, Look::LargeBlue);
+    c.Terminal_No_Combo = combo(c.Frame1, QStringLiteral("Terminal_No_Combo"), terminalEntries(),
+                                {kTerminalComboLeft, 360, 2415}, Look::LargeBlue);
     c.Label2->setBuddy(c.Terminal_No_Combo);
     label(c.Frame1, QStringLiteral("Label11"), texts::kPriorityButtonHeading, {2760, 1080}, Look::Underlined);
     label(c.Frame1, QStringLiteral("Label10"), texts::kCallCountHeading, {4680, 1080}, Look::Underlined);

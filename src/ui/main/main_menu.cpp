@@ -77,13 +77,13 @@ void Main_Menu::connectPort()
 
 // Qt reports an operator's choice with activated (also for the entry already shown) and
 // a tick with clicked; code-made changes go through selectEntry and setTicked instead.
-void Main_Menu::onClick(QComboBox *combo, std::function<void()> handler)
+void Main_Menu::onClick(QComboBox *combo, const std::function<void()> &handler)
 {
     clickHandlers_.insert(combo, handler);
     connect(combo, &QComboBox::activated, this, [handler] { handler(); });
 }
 
-void Main_Menu::onClick(QCheckBox *box, std::function<void()> handler)
+void Main_Menu::onClick(QCheckBox *box, const std::function<void()> &handler)
 {
     clickHandlers_.insert(box, handler);
     connect(box, &QCheckBox::clicked, this, [handler] { handler(); });

@@ -31,6 +31,8 @@ class Main_Menu : public QWidget, public ProgressDisplay {
 public:
     Main_Menu(Tanimlamalar &model, OperatorDialogs &dialogs, SerialPort &port, QWidget *parent = nullptr);
     ~Main_Menu() override;
+    Main_Menu(const Main_Menu &) = delete;
+    Main_Menu &operator=(const Main_Menu &) = delete;
 
     // The start-up; EndApplication when the application must end before the window shows.
     StartDecision Form_Load();
@@ -52,8 +54,8 @@ private:
     void connectFreeControls();
     void connectPort();
 
-    void onClick(QComboBox *combo, std::function<void()> handler);
-    void onClick(QCheckBox *box, std::function<void()> handler);
+    void onClick(QComboBox *combo, const std::function<void()> &handler);
+    void onClick(QCheckBox *box, const std::function<void()> &handler);
     void selectEntry(QComboBox *combo, int position);
     void setTicked(QCheckBox *box, bool ticked);
     bool loading() const;
@@ -93,7 +95,7 @@ private:
     SerialPort &port_;
     TransferEngine engine_;
     LinkContext link_;
-    MainMenuControls c_;
+    MainMenuControls c_{};
     QHash<const QObject *, std::function<void()>> clickHandlers_;
     QPointer<Editor> editor_;
 };

@@ -19,7 +19,8 @@ QValidator::State digitsUpTo(const QString &input, int highest)
         return QValidator::Intermediate;
     bool ok = false;
     const int value = digits.toInt(&ok);
-    const bool allDigits = std::all_of(digits.cbegin(), digits.cend(), [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
+    const bool allDigits = std::all_of(digits.cbegin(), digits.cend(),
+                                       [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
     if (!ok || !allDigits || value > highest)
         return QValidator::Invalid;
     return QValidator::Acceptable;

@@ -34,7 +34,7 @@ std::array<SlotLoad, kPanelSlotCount> terminalLoad(const Tanimlamalar &model, in
     std::array<SlotLoad, kPanelSlotCount> rows;
     for (int s = 0; s < kPanelSlotCount; ++s) {
         rows[s] = {listPosition(model.PriorityGroup[terminal][s], kSlotSelectorEntries),
-                    countText(model.PriorityCount[terminal][s])};
+                   countText(model.PriorityCount[terminal][s])};
     }
     return rows;
 }
@@ -64,15 +64,12 @@ QString limitCaption(bool ticked)
 const QStringList &enableRowNames()
 {
     static const QStringList names{
-        QStringLiteral("Baslangic_Eksi_50"), QStringLiteral("Baslangic_Eksi"),
-        QStringLiteral("Baslangic_Arti"),    QStringLiteral("Baslangic_Arti_50"),
-        QStringLiteral("Bitis_Eksi_50"),     QStringLiteral("Bitis_Eksi"),
-        QStringLiteral("Bitis_Arti"),        QStringLiteral("Bitis_Arti_50"),
-        QStringLiteral("Suan_Eksi_50"),      QStringLiteral("Suan_Eksi"),
-        QStringLiteral("Suan_Arti"),         QStringLiteral("Suan_Arti_50"),
-        QStringLiteral("Printer_Eksi_50"),   QStringLiteral("Printer_Eksi"),
-        QStringLiteral("Printer_Arti"),      QStringLiteral("Printer_Arti_50"),
-        QStringLiteral("Reset"),             QStringLiteral("Bilet_Data_Combo"),
+        QStringLiteral("Baslangic_Eksi_50"), QStringLiteral("Baslangic_Eksi"), QStringLiteral("Baslangic_Arti"),
+        QStringLiteral("Baslangic_Arti_50"), QStringLiteral("Bitis_Eksi_50"),  QStringLiteral("Bitis_Eksi"),
+        QStringLiteral("Bitis_Arti"),        QStringLiteral("Bitis_Arti_50"),  QStringLiteral("Suan_Eksi_50"),
+        QStringLiteral("Suan_Eksi"),         QStringLiteral("Suan_Arti"),      QStringLiteral("Suan_Arti_50"),
+        QStringLiteral("Printer_Eksi_50"),   QStringLiteral("Printer_Eksi"),   QStringLiteral("Printer_Arti"),
+        QStringLiteral("Printer_Arti_50"),   QStringLiteral("Reset"),          QStringLiteral("Bilet_Data_Combo"),
         QStringLiteral("Limit_Check"),
     };
     return names;

@@ -11,21 +11,21 @@
 // What filling the two panels from the model puts into their controls. A stored value
 // that a selector cannot show gives the position -1: the selector then shows no entry.
 
-constexpr int kSlotSelectorEntries = 17;    // "Yok" and "1. Buton" .. "16. Buton"
-constexpr int kLayoutEntries = 16;    // "1. Bilet Datası" .. "16. Bilet Datası"
-constexpr int kClockChipEntries = 2;  // "DS1307", "PCF8583"
+constexpr int kSlotSelectorEntries = 17;  // "Yok" and "1. Buton" .. "16. Buton"
+constexpr int kLayoutEntries = 16;        // "1. Bilet Datası" .. "16. Bilet Datası"
+constexpr int kClockChipEntries = 2;      // "DS1307", "PCF8583"
 
 struct SlotLoad {
-    int position;   // Buton_Listesi_Combo
-    QString count;  // txtOncelikSayisi
+    int position = 0;  // Buton_Listesi_Combo
+    QString count;     // txtOncelikSayisi
 };
 
 struct GroupLoad {
     QString start, end, lastCalled, lastIssued;
     std::optional<bool> enabled;  // no value: the check box keeps its state
     std::optional<bool> limit;    // likewise
-    int layoutPosition;           // Bilet_Data_Combo
-    int clockPosition;            // Saat_Cipi_Combo
+    int layoutPosition = 0;       // Bilet_Data_Combo
+    int clockPosition = 0;        // Saat_Cipi_Combo
 };
 
 // "MAX" for the count 255, otherwise the count with a blank before it (" 5").

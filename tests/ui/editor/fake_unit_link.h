@@ -16,7 +16,7 @@ public:
     }
     QByteArray readAll() override
     {
-        const QByteArray answer = pending_;
+        QByteArray answer = pending_;
         pending_.clear();
         return answer;
     }

@@ -125,8 +125,7 @@ void TstEditor::showsItsControls()
     QCOMPARE(editor->findChild<QPushButton *>("Ticket_Open")->text(), QStringLiteral("Dosya Aç"));
     QCOMPARE(editor->findChild<QPushButton *>("Config")->text(), QStringLiteral("GERİ DÖN"));
     QCOMPARE(editor->findChild<QLabel *>("Label1")->text(), QStringLiteral("% 0"));
-    QCOMPARE(editor->findChild<QPushButton *>("Send_Control")->text(),
-             QStringLiteral("Ana Kumanda Ünitesine gönder"));
+    QCOMPARE(editor->findChild<QPushButton *>("Send_Control")->text(), QStringLiteral("Ana Kumanda Ünitesine gönder"));
     auto *ticket = editor->findChild<QTextEdit *>("Ticket");
     QVERIFY(ticket->isReadOnly());
     QCOMPARE(ticket->toPlainText(), QString());
@@ -203,7 +202,13 @@ void TstEditor::closingDiscardsTheEditor()
     QCOMPARE(second->findChild<QTextEdit *>("Ticket")->toPlainText(), QString());
     QCOMPARE(second->findChild<QComboBox *>("Bilet_No_Combo")->currentIndex(), 0);
     // the image outlives the window
-    QCOMPARE(model_.TicketImage.left(10), QByteArray("\xAF" "A" "\x00\x00\xA5" "\xAF" "B" "\x01\x00\xA5", 10));
+    QCOMPARE(model_.TicketImage.left(10), QByteArray("\xAF"
+                                                     "A"
+                                                     "\x00\x00\xA5"
+                                                     "\xAF"
+                                                     "B"
+                                                     "\x01\x00\xA5",
+                                                     10));
 }
 
 void TstEditor::sendAsksThenStarts_data()
@@ -216,13 +221,12 @@ void TstEditor::sendAsksThenStarts_data()
     QTest::addColumn<QByteArray>("sent");
 
     const QStringList noBox;
-    QTest::newRow("Yes starts with the start byte") << true << true << true << 2
-                                                    << QStringList{"Do you want send as 3rd TICKET?"}
-                                                    << QByteArray("\xAA");
-    QTest::newRow("No sends nothing") << true << true << false << 2
-                                      << QStringList{"Do you want send as 3rd TICKET?"} << QByteArray();
-    QTest::newRow("no layout opened is refused") << false << true << true << 0
-                                                 << QStringList{"Önce bir bilet dosyası açınız."} << QByteArray();
+    QTest::newRow("Yes starts with the start byte")
+        << true << true << true << 2 << QStringList{"Do you want send as 3rd TICKET?"} << QByteArray("\xAA");
+    QTest::newRow("No sends nothing") << true << true << false << 2 << QStringList{"Do you want send as 3rd TICKET?"}
+                                      << QByteArray();
+    QTest::newRow("no layout opened is refused")
+        << false << true << true << 0 << QStringList{"Önce bir bilet dosyası açınız."} << QByteArray();
     QTest::newRow("images not built is silent") << true << false << true << 0 << noBox << QByteArray();
 }
 

@@ -1,12 +1,14 @@
+#include "byte_sequence.h"
 #include "editor.h"
+#include "run_until.h"
 #include "scripted_dialogs.h"
 #include "serial_port.h"
 #include "settings_folder.h"
+#include "unit_sim_process.h"
 
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
-#include <QProcess>
 #include <QPushButton>
 #include <QtTest>
 
@@ -14,41 +16,7 @@
 
 namespace {
 
-constexpr int kSimStartMs = 10000;
 constexpr int kTicketTransferMs = 60000;
-
-// The simulated control unit on a pseudo-terminal, reached through the ports/com1 link.
-class SimulatedUnit {
-public:
-    explicit SimulatedUnit(const QString &linkPath)
-    {
-        recordPath_ = recordDir_.filePath(QStringLiteral("received.bin"));
-        process_.start(QStringLiteral(BILVEX_UNIT_SIM),
-                       {QStringLiteral("--link"), linkPath, QStringLiteral("--record"), recordPath_});
-        while (process_.waitForReadyRead(kSimStartMs) && !process_.canReadLine()) {
-        }
-        devicePath_ = QString::fromLocal8Bit(process_.readLine()).trimmed();
-    }
-    ~SimulatedUnit()
-    {
-        process_.terminate();
-        process_.waitForFinished(kSimStartMs);
-    }
-
-    bool started() const { return devicePath_.startsWith(QLatin1Char('/')); }
-
-    QByteArray received() const
-    {
-        QFile file(recordPath_);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-private:
-    QTemporaryDir recordDir_;
-    QString recordPath_;
-    QProcess process_;
-    QString devicePath_;
-};
 
 // The main window's part: its port, its engine and the routing of the ticket progress.
 class MainWindowRig : public ProgressDisplay {
@@ -66,7 +34,9 @@ public:
         QObject::connect(&port, &SerialPort::dataReceived, &engine, [this] { engine.MSComm1_OnComm(); });
         window.show();
     }
-    ~MainWindowRig() { delete editor; }
+    ~MainWindowRig() override { delete editor; }
+    MainWindowRig(const MainWindowRig &) = delete;
+    MainWindowRig &operator=(const MainWindowRig &) = delete;
 
     void showProgress(TransferMode kind, const QString &caption) override
     {
@@ -83,8 +53,7 @@ QByteArray expectedLine()
     const QByteArray layout("AB\r");
     for (int k = 0; k < 256; ++k) {
         const char data = k < layout.size() ? layout.at(k) : '\0';
-        const char record[] = {'\xAF', data, static_cast<char>(k), '\x0F', '\xA5'};
-        line.append(record, sizeof record);
+        line += bytes({0xAF, data, k, 0x0F, 0xA5});
     }
     return line;
 }
@@ -109,7 +78,7 @@ void TstEditorEndToEnd::sendsTheLayoutToTheUnit()
 {
     QFETCH(bool, noFirst);
     SettingsFolder settings;
-    SimulatedUnit unit(settings.folder() + QStringLiteral("/ports/com1"));
+    UnitSimProcess unit(QStringLiteral(BILVEX_UNIT_SIM), settings.folder() + QStringLiteral("/ports/com1"));
     QVERIFY(unit.started());
     MainWindowRig rig;
     QCOMPARE(rig.port.openAtStartup(QStringLiteral("1"), rig.dialogs), StartDecision::Continue);
@@ -132,7 +101,7 @@ void TstEditorEndToEnd::sendsTheLayoutToTheUnit()
         rig.dialogs.answerYes = true;
     }
     QTest::mouseClick(editor->findChild<QPushButton *>("Send_Control"), Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(rig.model.TransferFinished, kTicketTransferMs);
+    QVERIFY(runUntil([&] { return rig.model.TransferFinished; }, kTicketTransferMs));
 
     QCOMPARE(unit.received(), expectedLine());
     QCOMPARE(editor->progressLabel()->text(), QStringLiteral("%  100"));

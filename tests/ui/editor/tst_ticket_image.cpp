@@ -1,3 +1,4 @@
+#include "byte_sequence.h"
 #include "tanimlamalar.h"
 #include "ticket_image.h"
 
@@ -10,8 +11,7 @@ QByteArray emptyRecords(int from, uint8_t ticketNumber)
 {
     QByteArray out;
     for (int k = from; k < 256; ++k) {
-        const char record[] = {'\xAF', 0, static_cast<char>(k), static_cast<char>(ticketNumber), '\xA5'};
-        out.append(record, sizeof record);
+        out += bytes({0xAF, 0, k, ticketNumber, 0xA5});
     }
     return out;
 }
@@ -53,8 +53,7 @@ void TstTicketImage::stampedImage_data()
     QByteArray fullImage;
     for (int k = 0; k < 256; ++k) {
         full += static_cast<char>(255 - k);
-        const char record[] = {'\xAF', static_cast<char>(255 - k), static_cast<char>(k), '\x0F', '\xA5'};
-        fullImage.append(record, sizeof record);
+        fullImage += bytes({0xAF, 255 - k, k, 0x0F, 0xA5});
     }
     QTest::newRow("256 bytes as 16th Ticket") << full << 15 << fullImage;
 }
@@ -78,7 +77,11 @@ void TstTicketImage::openingResetsEarlierLayout_data()
     QTest::addColumn<QByteArray>("expected");
 
     QTest::newRow("shorter layout after a longer one") << QByteArray("LONGER") << QByteArray("S")
-                                                       << QByteArray("\xAF" "S" "\x00\x00\xA5", 5) + emptyRecords(1, 0);
+                                                       << QByteArray("\xAF"
+                                                                     "S"
+                                                                     "\x00\x00\xA5",
+                                                                     5) +
+                                                              emptyRecords(1, 0);
     QTest::newRow("empty layout after one") << QByteArray("AB") << QByteArray() << emptyRecords(0, 0);
 }
 
@@ -101,7 +104,13 @@ void TstTicketImage::laterStampReplacesEarlier()
     stampTicketNumber(image, 1);  // "2nd Ticket"
     stampTicketNumber(image, 4);  // "5th Ticket"
     QCOMPARE(ticketNumbersOf(image), QByteArray(256, '\x04'));
-    QCOMPARE(image.mid(0, 10), QByteArray("\xAF" "A" "\x00\x04\xA5" "\xAF" "B" "\x01\x04\xA5", 10));
+    QCOMPARE(image.mid(0, 10), QByteArray("\xAF"
+                                          "A"
+                                          "\x00\x04\xA5"
+                                          "\xAF"
+                                          "B"
+                                          "\x01\x04\xA5",
+                                          10));
 }
 
 QTEST_GUILESS_MAIN(TstTicketImage)

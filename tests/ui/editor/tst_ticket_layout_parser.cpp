@@ -83,8 +83,7 @@ void TstTicketLayoutParser::readsFields_data()
     QTest::newRow("text after a closing quote is passed over") << QByteArray("\"65\"x9,66") << QByteArray("AB");
     QTest::newRow("empty line is a zero") << QByteArray("65\r\n\r\n66") << QByteArray("A\0B", 3);
     QTest::newRow("nothing between commas is a zero") << QByteArray("65,,66") << QByteArray("A\0B", 3);
-    QTest::newRow("comma before a line end leaves an empty field") << QByteArray("65,\r\n66")
-                                                                   << QByteArray("A\0B", 3);
+    QTest::newRow("comma before a line end leaves an empty field") << QByteArray("65,\r\n66") << QByteArray("A\0B", 3);
     QTest::newRow("CR LF is one line end") << QByteArray("65\r\n66\r\n") << QByteArray("AB");
     QTest::newRow("CR alone ends a line") << QByteArray("65\r66\r") << QByteArray("AB");
     QTest::newRow("LF alone ends a line") << QByteArray("65\n66\n") << QByteArray("AB");
@@ -96,11 +95,10 @@ void TstTicketLayoutParser::readsFields_data()
     QTest::newRow("exponent beyond a byte stops") << QByteArray("65,2.56E2,66") << QByteArray("A");
     QTest::newRow("hex and octal") << QByteArray("&H1B,&O17,&hff") << QByteArray("\x1B\x0F\xFF");
     QTest::newRow("hex beyond a byte stops") << QByteArray("65,&H100") << QByteArray("A");
-    QTest::newRow("Turkish letters are Windows-1254 bytes") << windows1254(QStringLiteral("'ŞĞİ',ş"))
-                                                            << QByteArray("\xDE\xD0\xDD\0", 4);
+    QTest::newRow("Turkish letters are Windows-1254 bytes")
+        << windows1254(QStringLiteral("'ŞĞİ',ş")) << QByteArray("\xDE\xD0\xDD\0", 4);
     QTest::newRow("blanks before a field are skipped") << QByteArray("  'AB',   13") << QByteArray("AB\r");
-    QTest::newRow("blanks before a comma do not spoil a text") << QByteArray("'AB'  ,13  \r\n")
-                                                               << QByteArray("AB\r");
+    QTest::newRow("blanks before a comma do not spoil a text") << QByteArray("'AB'  ,13  \r\n") << QByteArray("AB\r");
     QTest::newRow("blanks inside a text are kept") << QByteArray("' A B '") << QByteArray(" A B ");
     QTest::newRow("lone apostrophe gives nothing") << QByteArray("',65") << QByteArray("A");
     QTest::newRow("two apostrophes give nothing") << QByteArray("'',65") << QByteArray("A");
@@ -139,10 +137,10 @@ void TstTicketLayoutParser::stopsAtTheLastByteThatFits_data()
     }
     QTest::newRow("300 one-character fields keep 256") << letters << lettersKept;
     QTest::newRow("exactly 256 numbers") << repeated("7,", 256) << repeated("\x07", 256);
-    QTest::newRow("text crossing the end keeps what fits") << repeated("7,", 254) + "'ABC',9"
-                                                           << repeated("\x07", 254) + "AB";
-    QTest::newRow("empty text after the last byte does not stop") << repeated("7,", 256) + "''"
-                                                                  << repeated("\x07", 256);
+    QTest::newRow("text crossing the end keeps what fits")
+        << repeated("7,", 254) + "'ABC',9" << repeated("\x07", 254) + "AB";
+    QTest::newRow("empty text after the last byte does not stop")
+        << repeated("7,", 256) + "''" << repeated("\x07", 256);
 }
 
 void TstTicketLayoutParser::stopsAtTheLastByteThatFits()
@@ -170,7 +168,7 @@ void TstTicketLayoutParser::hugeLayoutIsNotReadToTheEnd()
     QFETCH(QByteArray, piece);
     QFETCH(int, expectedSize);
     constexpr qint64 kFiftyMegabytes = 50LL * 1024 * 1024;
-    constexpr qint64 kAtMostPulled = 64 * 1024;
+    constexpr qint64 kAtMostPulled = 64LL * 1024;
     GeneratedLayout device(piece, kFiftyMegabytes);
     QVERIFY(device.open(QIODevice::ReadOnly));
     QCOMPARE(readLayout(device).size(), expectedSize);
@@ -229,14 +227,22 @@ void TstTicketLayoutParser::ticketNumberTexts_data()
     QTest::addColumn<QString>("item");
     QTest::addColumn<QString>("prompt");
 
-    QTest::newRow("first") << 0 << "1st Ticket" << "Do you want send as 1st TICKET?";
-    QTest::newRow("second") << 1 << "2nd Ticket" << "Do you want send as 2nd TICKET?";
-    QTest::newRow("third") << 2 << "3rd Ticket" << "Do you want send as 3rd TICKET?";
-    QTest::newRow("fourth") << 3 << "4th Ticket" << "Do you want send as 4th TICKET?";
-    QTest::newRow("eleventh") << 10 << "11th Ticket" << "Do you want send as 11th TICKET?";
-    QTest::newRow("twelfth") << 11 << "12th Ticket" << "Do you want send as 12th TICKET?";
-    QTest::newRow("thirteenth") << 12 << "13th Ticket" << "Do you want send as 13th TICKET?";
-    QTest::newRow("sixteenth") << 15 << "16th Ticket" << "Do you want send as 16th TICKET?";
+    QTest::newRow("first") << 0 << "1st Ticket"
+                           << "Do you want send as 1st TICKET?";
+    QTest::newRow("second") << 1 << "2nd Ticket"
+                            << "Do you want send as 2nd TICKET?";
+    QTest::newRow("third") << 2 << "3rd Ticket"
+                           << "Do you want send as 3rd TICKET?";
+    QTest::newRow("fourth") << 3 << "4th Ticket"
+                            << "Do you want send as 4th TICKET?";
+    QTest::newRow("eleventh") << 10 << "11th Ticket"
+                              << "Do you want send as 11th TICKET?";
+    QTest::newRow("twelfth") << 11 << "12th Ticket"
+                             << "Do you want send as 12th TICKET?";
+    QTest::newRow("thirteenth") << 12 << "13th Ticket"
+                                << "Do you want send as 13th TICKET?";
+    QTest::newRow("sixteenth") << 15 << "16th Ticket"
+                               << "Do you want send as 16th TICKET?";
 }
 
 void TstTicketLayoutParser::ticketNumberTexts()

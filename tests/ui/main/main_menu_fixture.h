@@ -27,7 +27,7 @@ public:
     template <typename Widget>
     Widget *find(const QString &name) const
     {
-        Widget *widget = window->findChild<Widget *>(name);
+        auto *widget = window->findChild<Widget *>(name);
         if (!widget)
             qFatal("no control %s", qPrintable(name));
         return widget;
@@ -47,4 +47,4 @@ public:
 // The operator's actions.
 void choose(QComboBox *combo, int position);  // through the drop-down list, as with the keyboard
 void click(QAbstractButton *button);
-void tick(QCheckBox *box);                    // a mouse click on the box
+void tick(QCheckBox *box);  // a mouse click on the box

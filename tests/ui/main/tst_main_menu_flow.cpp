@@ -1,81 +1,19 @@
 // One operator's flow end to end, through a pseudo-terminal and the simulated control unit:
 // choose "3. Buton", click "+" beside txtBaslangic, send the button settings.
+#include "byte_sequence.h"
 #include "main_menu_fixture.h"
+#include "run_until.h"
+#include "unit_sim_process.h"
 
 #include <QFile>
 #include <QLabel>
-#include <QProcess>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
 namespace {
 
-constexpr int kSimStartMs = 10000;
 constexpr int kTransferWaitMs = 120000;
 constexpr int kButtonBytesSent = 2079;
 constexpr int kRecordSize = 5;
-
-// The simulated unit, linked as COM1 of the settings folder; records every byte it receives.
-class SimulatedUnit {
-public:
-    explicit SimulatedUnit(const QString &linkPath)
-    {
-        recordPath_ = recordDir_.filePath(QStringLiteral("received.bin"));
-        process_.start(QStringLiteral(BILVEX_UNIT_SIM),
-                       {QStringLiteral("--link"), linkPath, QStringLiteral("--record"), recordPath_});
-        while (process_.waitForReadyRead(kSimStartMs) && !process_.canReadLine()) {
-        }
-        started_ = process_.canReadLine();
-    }
-    ~SimulatedUnit() { stop(); }
-
-    bool started() const { return started_; }
-
-    void stop()
-    {
-        if (process_.state() != QProcess::NotRunning) {
-            process_.terminate();
-            process_.waitForFinished(kSimStartMs);
-        }
-    }
-
-    QByteArray received() const
-    {
-        QFile file(recordPath_);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-private:
-    QTemporaryDir recordDir_;
-    QString recordPath_;
-    QProcess process_;
-    bool started_ = false;
-};
-
-// Runs the event loop until the condition holds or the time is up. QTRY_* would sleep
-// 10 ms between its event rounds, one round trip of the unit each.
-bool runUntil(const std::function<bool()> &condition, int timeoutMs)
-{
-    QEventLoop loop;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (condition())
-            loop.quit();
-    });
-    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
-    poll.start(20);
-    loop.exec();
-    return condition();
-}
-
-QByteArray bytes(std::initializer_list<int> values)
-{
-    QByteArray result;
-    for (int value : values)
-        result.append(char(value));
-    return result;
-}
 
 }  // namespace
 
@@ -95,7 +33,7 @@ void MainMenuFlowTest::buttonSettingsReachTheUnit()
     f.writeSettings(file);
     const QString com1 = f.folder.folder() + QStringLiteral("/ports/com1");
     QFile::remove(com1);
-    SimulatedUnit unit(com1);
+    UnitSimProcess unit(QStringLiteral(BILVEX_UNIT_SIM), com1);
     QVERIFY(unit.started());
     QCOMPARE(f.start(), StartDecision::Continue);
     QVERIFY(f.port.isOpen());
@@ -107,7 +45,7 @@ void MainMenuFlowTest::buttonSettingsReachTheUnit()
 
     // Saved before the first byte went out: line 81 holds GroupStart of group 3.
     QCOMPARE(f.folder.fileBytes().split('\n')[80], QByteArray(" 300\r"));
-    QLabel *progress = f.find<QLabel>(QStringLiteral("Label19"));
+    auto *progress = f.find<QLabel>(QStringLiteral("Label19"));
     QVERIFY(runUntil([&] { return f.model.TransferFinished; }, kTransferWaitMs));
     QCOMPARE(progress->text(), QStringLiteral("%  100"));
     unit.stop();

@@ -60,27 +60,77 @@ void MainMenuPanelsTest::groupStepperActsOnItsBox_data()
     QTest::addColumn<QString>("message");
 
     const QString startBelow = QStringLiteral("Başlangıç Sayısı Sıfırdan Küçük Olamaz");
-    QTest::newRow("Baslangic_Eksi_50 clamps at 0") << "Baslangic_Eksi_50" << "txtBaslangic" << "30" << "0" << startBelow;
-    QTest::newRow("Baslangic_Eksi keeps 0") << "Baslangic_Eksi" << "txtBaslangic" << "0" << "0" << startBelow;
-    QTest::newRow("Baslangic_Arti") << "Baslangic_Arti" << "txtBaslangic" << "299" << "300" << kNoMessage;
-    QTest::newRow("Baslangic_Arti_50 clamps at 999")
-        << "Baslangic_Arti_50" << "txtBaslangic" << "960" << "999" << "Başlangıç Sayısı 999'dan Büyük Olamaz";
-    QTest::newRow("Bitis_Eksi_50") << "Bitis_Eksi_50" << "txtBitis" << "100" << "50" << kNoMessage;
-    QTest::newRow("Bitis_Eksi") << "Bitis_Eksi" << "txtBitis" << "0" << "0" << "Bitiş Sayısı Sıfırdan Küçük Olamaz";
-    QTest::newRow("Bitis_Arti") << "Bitis_Arti" << "txtBitis" << "999" << "999" << "Bitiş Sayısı 999'dan Büyük Olamaz";
-    QTest::newRow("Bitis_Arti_50") << "Bitis_Arti_50" << "txtBitis" << "1" << "51" << kNoMessage;
-    QTest::newRow("Suan_Eksi_50")
-        << "Suan_Eksi_50" << "txtSuan" << "10" << "0" << "En Son Çağırılan Numara Sıfırdan Küçük Olamaz";
-    QTest::newRow("Suan_Eksi from 1200")
-        << "Suan_Eksi" << "txtSuan" << "1200" << "999" << "En Son Çağırılan Numara 999'dan Büyük Olamaz";
-    QTest::newRow("Suan_Arti from -3") << "Suan_Arti" << "txtSuan" << "-3" << "-2" << kNoMessage;
-    QTest::newRow("Suan_Arti_50") << "Suan_Arti_50" << "txtSuan" << "7" << "57" << kNoMessage;
-    QTest::newRow("Printer_Eksi_50") << "Printer_Eksi_50" << "txtPrinter" << "999" << "949" << kNoMessage;
-    QTest::newRow("Printer_Eksi")
-        << "Printer_Eksi" << "txtPrinter" << "0" << "0" << "En Son Verilen Bilet Numarası Sıfırdan Küçük Olamaz";
-    QTest::newRow("Printer_Arti") << "Printer_Arti" << "txtPrinter" << "5" << "6" << kNoMessage;
-    QTest::newRow("Printer_Arti_50")
-        << "Printer_Arti_50" << "txtPrinter" << "950" << "999" << "En Son Verilen Bilet Numarası 999'dan Büyük Olamaz";
+    QTest::newRow("Baslangic_Eksi_50 clamps at 0") << "Baslangic_Eksi_50"
+                                                   << "txtBaslangic"
+                                                   << "30"
+                                                   << "0" << startBelow;
+    QTest::newRow("Baslangic_Eksi keeps 0") << "Baslangic_Eksi"
+                                            << "txtBaslangic"
+                                            << "0"
+                                            << "0" << startBelow;
+    QTest::newRow("Baslangic_Arti") << "Baslangic_Arti"
+                                    << "txtBaslangic"
+                                    << "299"
+                                    << "300" << kNoMessage;
+    QTest::newRow("Baslangic_Arti_50 clamps at 999") << "Baslangic_Arti_50"
+                                                     << "txtBaslangic"
+                                                     << "960"
+                                                     << "999"
+                                                     << "Başlangıç Sayısı 999'dan Büyük Olamaz";
+    QTest::newRow("Bitis_Eksi_50") << "Bitis_Eksi_50"
+                                   << "txtBitis"
+                                   << "100"
+                                   << "50" << kNoMessage;
+    QTest::newRow("Bitis_Eksi") << "Bitis_Eksi"
+                                << "txtBitis"
+                                << "0"
+                                << "0"
+                                << "Bitiş Sayısı Sıfırdan Küçük Olamaz";
+    QTest::newRow("Bitis_Arti") << "Bitis_Arti"
+                                << "txtBitis"
+                                << "999"
+                                << "999"
+                                << "Bitiş Sayısı 999'dan Büyük Olamaz";
+    QTest::newRow("Bitis_Arti_50") << "Bitis_Arti_50"
+                                   << "txtBitis"
+                                   << "1"
+                                   << "51" << kNoMessage;
+    QTest::newRow("Suan_Eksi_50") << "Suan_Eksi_50"
+                                  << "txtSuan"
+                                  << "10"
+                                  << "0"
+                                  << "En Son Çağırılan Numara Sıfırdan Küçük Olamaz";
+    QTest::newRow("Suan_Eksi from 1200") << "Suan_Eksi"
+                                         << "txtSuan"
+                                         << "1200"
+                                         << "999"
+                                         << "En Son Çağırılan Numara 999'dan Büyük Olamaz";
+    QTest::newRow("Suan_Arti from -3") << "Suan_Arti"
+                                       << "txtSuan"
+                                       << "-3"
+                                       << "-2" << kNoMessage;
+    QTest::newRow("Suan_Arti_50") << "Suan_Arti_50"
+                                  << "txtSuan"
+                                  << "7"
+                                  << "57" << kNoMessage;
+    QTest::newRow("Printer_Eksi_50") << "Printer_Eksi_50"
+                                     << "txtPrinter"
+                                     << "999"
+                                     << "949" << kNoMessage;
+    QTest::newRow("Printer_Eksi") << "Printer_Eksi"
+                                  << "txtPrinter"
+                                  << "0"
+                                  << "0"
+                                  << "En Son Verilen Bilet Numarası Sıfırdan Küçük Olamaz";
+    QTest::newRow("Printer_Arti") << "Printer_Arti"
+                                  << "txtPrinter"
+                                  << "5"
+                                  << "6" << kNoMessage;
+    QTest::newRow("Printer_Arti_50") << "Printer_Arti_50"
+                                     << "txtPrinter"
+                                     << "950"
+                                     << "999"
+                                     << "En Son Verilen Bilet Numarası 999'dan Büyük Olamaz";
 }
 
 void MainMenuPanelsTest::groupStepperActsOnItsBox()
@@ -115,12 +165,22 @@ void MainMenuPanelsTest::priorityStepperActsOnItsRow_data()
     QTest::addColumn<int>("stored");
     QTest::addColumn<QString>("message");
 
-    QTest::newRow("Arti on MAX") << "Arti" << "MAX" << "MAX" << 255 << "Öncelik Sayısı MAXIMUM tanımlanmıştır";
-    QTest::newRow("Arti_50 past 254")
-        << "Arti_50" << "205" << "MAX" << 255 << "Öncelik Sayısı 254'den Büyük Olamaz. MAXIMUM olarak tanımlanacak.";
-    QTest::newRow("Eksi on MAX") << "Eksi" << "MAX" << "254" << 254 << kNoMessage;
-    QTest::newRow("Eksi_50 below 0") << "Eksi_50" << "30" << "0" << 0 << "Öncelik Sayısı Sıfırdan Küçük Olamaz";
-    QTest::newRow("Arti on a loaded count") << "Arti" << " 5" << "6" << 6 << kNoMessage;
+    QTest::newRow("Arti on MAX") << "Arti"
+                                 << "MAX"
+                                 << "MAX" << 255 << "Öncelik Sayısı MAXIMUM tanımlanmıştır";
+    QTest::newRow("Arti_50 past 254") << "Arti_50"
+                                      << "205"
+                                      << "MAX" << 255
+                                      << "Öncelik Sayısı 254'den Büyük Olamaz. MAXIMUM olarak tanımlanacak.";
+    QTest::newRow("Eksi on MAX") << "Eksi"
+                                 << "MAX"
+                                 << "254" << 254 << kNoMessage;
+    QTest::newRow("Eksi_50 below 0") << "Eksi_50"
+                                     << "30"
+                                     << "0" << 0 << "Öncelik Sayısı Sıfırdan Küçük Olamaz";
+    QTest::newRow("Arti on a loaded count") << "Arti"
+                                            << " 5"
+                                            << "6" << 6 << kNoMessage;
 }
 
 // Row 7 of terminal 5, so a stepper wired to the wrong row or terminal shows.
@@ -149,13 +209,13 @@ void MainMenuPanelsTest::enableRowFollowsButonEnable()
 {
     MainMenuFixture f;
     f.start();
-    const QStringList row{"Baslangic_Eksi_50", "Baslangic_Eksi", "Baslangic_Arti", "Baslangic_Arti_50",
-                          "Bitis_Eksi_50",     "Bitis_Eksi",     "Bitis_Arti",     "Bitis_Arti_50",
-                          "Suan_Eksi_50",      "Suan_Eksi",      "Suan_Arti",      "Suan_Arti_50",
-                          "Printer_Eksi_50",   "Printer_Eksi",   "Printer_Arti",   "Printer_Arti_50",
-                          "Reset",             "Bilet_Data_Combo", "Limit_Check"};
-    const QStringList alwaysUsable{"txtBaslangic", "txtBitis", "txtSuan", "txtPrinter", "Buton_No_Combo",
-                                   "Buton_Enable", "Buton_Gonder"};
+    const QStringList row{
+        "Baslangic_Eksi_50", "Baslangic_Eksi", "Baslangic_Arti",   "Baslangic_Arti_50", "Bitis_Eksi_50",
+        "Bitis_Eksi",        "Bitis_Arti",     "Bitis_Arti_50",    "Suan_Eksi_50",      "Suan_Eksi",
+        "Suan_Arti",         "Suan_Arti_50",   "Printer_Eksi_50",  "Printer_Eksi",      "Printer_Arti",
+        "Printer_Arti_50",   "Reset",          "Bilet_Data_Combo", "Limit_Check"};
+    const QStringList alwaysUsable{"txtBaslangic",   "txtBitis",     "txtSuan",     "txtPrinter",
+                                   "Buton_No_Combo", "Buton_Enable", "Buton_Gonder"};
 
     tick(f.check("Buton_Enable"));
     QCOMPARE(f.check("Buton_Enable")->text(), QStringLiteral("Buton Açık"));

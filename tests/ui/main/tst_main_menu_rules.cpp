@@ -90,8 +90,7 @@ void MainMenuRulesTest::groupMessagesNameTheirBox_data()
                               << "Bitiş Sayısı Sıfırdan Küçük Olamaz";
     QTest::newRow("txtSuan") << int(NumberBox::Suan) << "En Son Çağırılan Numara 999'dan Büyük Olamaz"
                              << "En Son Çağırılan Numara Sıfırdan Küçük Olamaz";
-    QTest::newRow("txtPrinter") << int(NumberBox::Printer)
-                                << "En Son Verilen Bilet Numarası 999'dan Büyük Olamaz"
+    QTest::newRow("txtPrinter") << int(NumberBox::Printer) << "En Son Verilen Bilet Numarası 999'dan Büyük Olamaz"
                                 << "En Son Verilen Bilet Numarası Sıfırdan Küçük Olamaz";
 }
 

@@ -168,8 +168,14 @@ void MainMenuStartupTest::tabOrderFollowsTheFrames()
         const QString box = p == "Suan_" ? "txtSuan" : p == "Printer_" ? "txtPrinter" : "txt" + p.chopped(1);
         expected << p + "Eksi_50" << p + "Eksi" << box << p + "Arti" << p + "Arti_50";
     }
-    expected << "Reset" << "Bilet_Data_Combo" << "Buton_Gonder" << "Ticket_Editor" << "cmdKaydet"
-             << "Saat_Cipi_Combo" << "cmdTarihSaat" << "Terminal_No_Combo";
+    expected << "Reset"
+             << "Bilet_Data_Combo"
+             << "Buton_Gonder"
+             << "Ticket_Editor"
+             << "cmdKaydet"
+             << "Saat_Cipi_Combo"
+             << "cmdTarihSaat"
+             << "Terminal_No_Combo";
     for (int s = 0; s < kPanelSlotCount; ++s) {
         for (const char *name : {"Buton_Listesi_Combo", "Eksi_50", "Eksi", "txtOncelikSayisi", "Arti", "Arti_50"})
             expected << row(name, s);
@@ -191,16 +197,26 @@ void MainMenuStartupTest::labelsNameTheirControls_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("control");
 
-    QTest::newRow("terminal selector") << "Terminal No:" << "Terminal_No_Combo";
-    QTest::newRow("group selector") << "Buton No:" << "Buton_No_Combo";
-    QTest::newRow("start box") << "Başlangıç Sayısı:" << "txtBaslangic";
-    QTest::newRow("end box") << "Bitiş Sayısı:" << "txtBitis";
-    QTest::newRow("last called box") << "En Son Çağrılan:" << "txtSuan";
-    QTest::newRow("last issued box") << "En Son Bilet:" << "txtPrinter";
-    QTest::newRow("layout selector") << "Bilet Data Numarası:" << "Bilet_Data_Combo";
-    QTest::newRow("clock chip selector") << "Saat Çipi Seçimi:" << "Saat_Cipi_Combo";
-    QTest::newRow("first priority row") << "1. Öncelikli Buton:" << "Buton_Listesi_Combo_0";
-    QTest::newRow("last priority row") << "16. Öncelikli Buton:" << "Buton_Listesi_Combo_15";
+    QTest::newRow("terminal selector") << "Terminal No:"
+                                       << "Terminal_No_Combo";
+    QTest::newRow("group selector") << "Buton No:"
+                                    << "Buton_No_Combo";
+    QTest::newRow("start box") << "Başlangıç Sayısı:"
+                               << "txtBaslangic";
+    QTest::newRow("end box") << "Bitiş Sayısı:"
+                             << "txtBitis";
+    QTest::newRow("last called box") << "En Son Çağrılan:"
+                                     << "txtSuan";
+    QTest::newRow("last issued box") << "En Son Bilet:"
+                                     << "txtPrinter";
+    QTest::newRow("layout selector") << "Bilet Data Numarası:"
+                                     << "Bilet_Data_Combo";
+    QTest::newRow("clock chip selector") << "Saat Çipi Seçimi:"
+                                         << "Saat_Cipi_Combo";
+    QTest::newRow("first priority row") << "1. Öncelikli Buton:"
+                                        << "Buton_Listesi_Combo_0";
+    QTest::newRow("last priority row") << "16. Öncelikli Buton:"
+                                       << "Buton_Listesi_Combo_15";
 }
 
 void MainMenuStartupTest::labelsNameTheirControls()
@@ -220,14 +236,22 @@ void MainMenuStartupTest::repeatedCaptionsHaveRowNames_data()
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("name");
 
-    QTest::newRow("group -50") << "Baslangic_Eksi_50" << "Başlangıç Sayısı: -50";
-    QTest::newRow("group +50") << "Printer_Arti_50" << "En Son Bilet: +50";
-    QTest::newRow("group -1") << "Bitis_Eksi" << "Bitiş Sayısı: -1";
-    QTest::newRow("group +1") << "Suan_Arti" << "En Son Çağrılan: +1";
-    QTest::newRow("priority -1") << "Eksi_2" << "3. Öncelikli Buton: -1";
-    QTest::newRow("priority +50") << "Arti_50_15" << "16. Öncelikli Buton: +50";
-    QTest::newRow("priority count") << "txtOncelikSayisi_2" << "3. Öncelikli Buton: Çağırma Sayısı";
-    QTest::newRow("COM port box") << "Text4" << "Haberleşme Com port";
+    QTest::newRow("group -50") << "Baslangic_Eksi_50"
+                               << "Başlangıç Sayısı: -50";
+    QTest::newRow("group +50") << "Printer_Arti_50"
+                               << "En Son Bilet: +50";
+    QTest::newRow("group -1") << "Bitis_Eksi"
+                              << "Bitiş Sayısı: -1";
+    QTest::newRow("group +1") << "Suan_Arti"
+                              << "En Son Çağrılan: +1";
+    QTest::newRow("priority -1") << "Eksi_2"
+                                 << "3. Öncelikli Buton: -1";
+    QTest::newRow("priority +50") << "Arti_50_15"
+                                  << "16. Öncelikli Buton: +50";
+    QTest::newRow("priority count") << "txtOncelikSayisi_2"
+                                    << "3. Öncelikli Buton: Çağırma Sayısı";
+    QTest::newRow("COM port box") << "Text4"
+                                  << "Haberleşme Com port";
 }
 
 void MainMenuStartupTest::repeatedCaptionsHaveRowNames()
@@ -246,8 +270,8 @@ void MainMenuStartupTest::gatedHandlersIgnoreTheOperatorWhileLoading_data()
 
     for (bool form : {true, false}) {
         const char *flag = form ? "FormLoading" : "PanelLoading";
-        for (const char *control : {"Terminal_No_Combo", "Buton_No_Combo", "Buton_Listesi_Combo_0",
-                                    "Bilet_Data_Combo", "Buton_Enable", "Limit_Check"}) {
+        for (const char *control : {"Terminal_No_Combo", "Buton_No_Combo", "Buton_Listesi_Combo_0", "Bilet_Data_Combo",
+                                    "Buton_Enable", "Limit_Check"}) {
             QTest::addRow("%s: %s", flag, control) << form << QString::fromLatin1(control);
         }
     }

@@ -1,0 +1,39 @@
+// Saves the settings file over and over until it is killed, alternating two models: every
+// even save writes all values 0, every odd one the same with group 1's first number 999.
+// Prints one line before the first save, so the test knows the saving has begun.
+// With --once it saves the first model once and ends.
+#include "settings_file.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int16_t kChangedStart = 999;
+
+class StderrDialogs : public OperatorDialogs {
+public:
+    void inform(const QString &text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
+    bool askYesNo(const QString &, const QString &) override { return false; }
+    QString chooseFileToOpen() override { return {}; }
+};
+
+}  // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    StderrDialogs dialogs;
+    const Tanimlamalar zeros;
+    Tanimlamalar changed;
+    changed.GroupStart[0] = kChangedStart;
+    if (QCoreApplication::arguments().contains(QStringLiteral("--once")))
+        return dosyaya_kaydet(zeros, dialogs) ? 0 : 1;
+    std::puts("saving");
+    std::fflush(stdout);
+    for (bool odd = false;; odd = !odd) {
+        if (!dosyaya_kaydet(odd ? changed : zeros, dialogs))
+            return 1;
+    }
+}
