@@ -19,3 +19,12 @@ inline QByteArray startAndImage(const uint8_t *image, int count)
 {
     return bytes({0xAA}) + QByteArray(reinterpret_cast<const char *>(image), count);
 }
+
+// The ticket-number byte of each of the 256 ticket records (AF, data, k, number, A5).
+inline QByteArray ticketNumbersOf(const QByteArray &ticketImage)
+{
+    QByteArray numbers;
+    for (int k = 0; k < 256; ++k)
+        numbers += ticketImage.at(5 * k + 3);
+    return numbers;
+}

@@ -1,3 +1,4 @@
+#include "byte_sequence.h"
 #include "editor.h"
 #include "fake_unit_link.h"
 #include "scripted_dialogs.h"
@@ -23,14 +24,6 @@ public:
             editor->progressLabel()->setText(caption);
     }
 };
-
-QByteArray ticketNumbersOf(const QByteArray &image)
-{
-    QByteArray numbers;
-    for (int k = 0; k < 256; ++k)
-        numbers += image.at(5 * k + 3);
-    return numbers;
-}
 
 }  // namespace
 

@@ -16,14 +16,6 @@ QByteArray emptyRecords(int from, uint8_t ticketNumber)
     return out;
 }
 
-QByteArray ticketNumbersOf(const QByteArray &image)
-{
-    QByteArray numbers;
-    for (int k = 0; k < 256; ++k)
-        numbers += image.at(5 * k + 3);
-    return numbers;
-}
-
 }  // namespace
 
 class TstTicketImage : public QObject {
