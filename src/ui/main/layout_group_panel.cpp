@@ -60,10 +60,7 @@ NumberRow buildNumberRow(QGroupBox *frame, const NumberRowPlace &place)
     row.arti50 = stepper(frame, stepperName(place.prefix, "Arti_50"), texts::kStepFifty, {4560, top, 360});
 
     row.label->setBuddy(row.box);
-    row.eksi50->setAccessibleName(texts::kStepDownFiftyName.arg(place.caption));
-    row.eksi->setAccessibleName(texts::kStepDownOneName.arg(place.caption));
-    row.arti->setAccessibleName(texts::kStepUpOneName.arg(place.caption));
-    row.arti50->setAccessibleName(texts::kStepUpFiftyName.arg(place.caption));
+    nameSteppers(row.eksi50, row.eksi, row.arti, row.arti50, place.caption);
     // The enable row starts disabled, like the unticked "Buton Kapalı" above it.
     for (QPushButton *button : {row.eksi50, row.eksi, row.arti, row.arti50})
         button->setEnabled(false);

@@ -155,4 +155,13 @@ QCheckBox *checkBox(QWidget *parent, const QString &name, const QString &caption
     return box;
 }
 
+void nameSteppers(QPushButton *downFifty, QPushButton *downOne, QPushButton *upOne, QPushButton *upFifty,
+                  const QString &rowLabel)
+{
+    downFifty->setAccessibleName(texts::kStepDownFiftyName.arg(rowLabel));
+    downOne->setAccessibleName(texts::kStepDownOneName.arg(rowLabel));
+    upOne->setAccessibleName(texts::kStepUpOneName.arg(rowLabel));
+    upFifty->setAccessibleName(texts::kStepUpFiftyName.arg(rowLabel));
+}
+
 }  // namespace layout

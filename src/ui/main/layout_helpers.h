@@ -44,4 +44,9 @@ QComboBox *combo(QWidget *parent, const QString &name, const QStringList &entrie
 QLineEdit *textBox(QWidget *parent, const QString &name, const QString &text, Place place);
 QCheckBox *checkBox(QWidget *parent, const QString &name, const QString &caption, Place place);
 
+// The four steppers of a row share their captions ("50", "-", "+", "50"); their accessible
+// names say which row they act on: "<row label> -50", "-1", "+1", "+50".
+void nameSteppers(QPushButton *downFifty, QPushButton *downOne, QPushButton *upOne, QPushButton *upFifty,
+                  const QString &rowLabel);
+
 }  // namespace layout

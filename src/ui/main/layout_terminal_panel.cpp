@@ -55,10 +55,7 @@ PriorityRow buildRow(QGroupBox *frame, int s, const QStringList &entries)
     row.Arti_50 = stepper(frame, indexed("Arti_50", s), texts::kStepFifty, {5880, top, 360});
 
     row.label->setBuddy(row.Buton_Listesi_Combo);
-    row.Eksi_50->setAccessibleName(texts::kStepDownFiftyName.arg(caption));
-    row.Eksi->setAccessibleName(texts::kStepDownOneName.arg(caption));
-    row.Arti->setAccessibleName(texts::kStepUpOneName.arg(caption));
-    row.Arti_50->setAccessibleName(texts::kStepUpFiftyName.arg(caption));
+    nameSteppers(row.Eksi_50, row.Eksi, row.Arti, row.Arti_50, caption);
     row.txtOncelikSayisi->setAccessibleName(texts::kCountBoxName.arg(caption));
     return row;
 }
