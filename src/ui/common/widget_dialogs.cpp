@@ -4,12 +4,22 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include <algorithm>
+
 namespace {
 
-// The box belongs to whichever window the operator is working in, so it opens over it.
+// The box belongs to whichever window the operator is working in, so it opens over it and
+// the operator comes back to that window. Before a window manager has activated any window,
+// that is the one window that is shown.
 QWidget *ownerWindow()
 {
-    return QApplication::activeWindow();
+    if (QWidget *active = QApplication::activeWindow())
+        return active;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    const auto shown = std::find_if(windows.cbegin(), windows.cend(), [](const QWidget *window) {
+        return window->isVisible() && window->windowType() == Qt::Window;
+    });
+    return shown == windows.cend() ? nullptr : *shown;
 }
 
 }  // namespace

@@ -35,9 +35,8 @@ QLabel *addLabel(QWidget *parent, const char *name, const QString &caption)
 
 }  // namespace
 
-Editor::Editor(Tanimlamalar &model, TransferEngine &engine, OperatorDialogs &dialogs, QWidget *mainWindow,
-               QWidget *parent)
-    : QWidget(parent, Qt::Window), model_(model), link_{model, engine, dialogs}, mainWindow_(mainWindow)
+Editor::Editor(Tanimlamalar &model, TransferEngine &engine, OperatorDialogs &dialogs, QWidget *mainWindow)
+    : QWidget(nullptr, Qt::Window), model_(model), link_{model, engine, dialogs}, mainWindow_(mainWindow)
 {
     setObjectName(QStringLiteral("Editor"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -97,8 +96,11 @@ Editor *Editor::showInsteadOf(QPointer<Editor> &editor, Tanimlamalar &model, Tra
                               OperatorDialogs &dialogs, QWidget *mainWindow)
 {
     mainWindow->hide();
+    // A window of its own, not a child of the hidden main window: only then does it count as
+    // a window the application runs for, so closing a box or dialog over it does not end the
+    // application, and it gets a taskbar entry of its own. The main window deletes it.
     if (!editor)
-        editor = new Editor(model, engine, dialogs, mainWindow, mainWindow);
+        editor = new Editor(model, engine, dialogs, mainWindow);
     editor->show();
     return editor;
 }

@@ -18,8 +18,7 @@ class QTextEdit;
 class Editor : public QWidget {
     Q_OBJECT
 public:
-    Editor(Tanimlamalar &model, TransferEngine &engine, OperatorDialogs &dialogs, QWidget *mainWindow,
-           QWidget *parent = nullptr);
+    Editor(Tanimlamalar &model, TransferEngine &engine, OperatorDialogs &dialogs, QWidget *mainWindow);
 
     // Ticket_Editor_Click of the main window: hides it and shows the editor held in `editor`,
     // creating it when there is none yet or the last one was closed.

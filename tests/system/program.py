@@ -1,0 +1,168 @@
+"""The built bilvex-config on a private desktop, seen and used as an operator sees and uses it:
+windows and boxes found by their accessible names, mouse clicks and key presses through the
+X server, the title bar's close button as a WM_DELETE_WINDOW message."""
+
+import os
+import subprocess
+import time
+
+import gi
+
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi, GLib  # noqa: E402,F401
+from Xlib import X, display as xdisplay, protocol  # noqa: E402
+
+from desktop import wait_for  # noqa: E402
+
+SHOWING = Atspi.StateType.SHOWING
+
+
+def children(acc):
+    for i in range(acc.get_child_count()):
+        child = acc.get_child_at_index(i)
+        if child is not None:
+            yield child
+
+
+def is_showing(acc):
+    return acc.get_state_set().contains(SHOWING)
+
+
+def find_all(root, role, name=None):
+    """Every showing descendant of root with that role (and name)."""
+    found = []
+    for child in children(root):
+        if not is_showing(child):
+            continue
+        if child.get_role_name() == role and (name is None or child.get_name() == name):
+            found.append(child)
+        found.extend(find_all(child, role, name))
+    return found
+
+
+def texts_of(window):
+    return [label.get_name() for label in find_all(window, "label") if label.get_name()]
+
+
+class Program:
+    def __init__(self, desktop, binary, config_home, args=()):
+        self.desktop = desktop
+        env = dict(desktop.env, XDG_CONFIG_HOME=config_home, QT_QPA_PLATFORM="xcb",
+                   QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+        self.process = subprocess.Popen([binary, *args], env=env)
+        self._app = None
+
+    # --- the process -------------------------------------------------------------------
+    def running(self):
+        return self.process.poll() is None
+
+    def wait_exit(self, timeout=10):
+        return self.process.wait(timeout)
+
+    def stop(self):
+        if self.running():
+            self.process.terminate()
+            self.process.wait(10)
+
+    def assert_running(self):
+        assert self.running(), f"the program ended (status {self.process.returncode})"
+
+    # --- what the operator sees ----------------------------------------------------------
+    def app(self):
+        if self._app is None:
+            def by_pid():
+                desk = Atspi.get_desktop(0)
+                for app in children(desk):
+                    if app.get_process_id() == self.process.pid:
+                        return app
+                self.assert_running()
+                return None
+            self._app = wait_for("the program on the accessibility bus", by_pid)
+        return self._app
+
+    def windows(self):
+        """The program's showing top-level windows as (role, title) pairs."""
+        return [(w.get_role_name(), w.get_name()) for w in children(self.app()) if is_showing(w)]
+
+    def window(self, role, title=None, timeout=10):
+        def showing():
+            self.assert_running()
+            for w in children(self.app()):
+                if w.get_role_name() == role and (title is None or w.get_name() == title) \
+                        and is_showing(w):
+                    return w
+            return None
+        return wait_for(f"a showing {role} {title or ''}", showing, timeout)
+
+    def box(self, timeout=10):
+        """The open message box: its window and its text."""
+        alert = self.window("alert", timeout=timeout)
+        return alert, texts_of(alert)
+
+    def control(self, window, role, name):
+        return wait_for(f"{role} '{name}'", lambda: next(iter(find_all(window, role, name)), None))
+
+    def label_text(self, window, accessible_name):
+        return self.control(window, "label", accessible_name).get_name()
+
+    # --- what the operator does ----------------------------------------------------------
+    def click(self, acc):
+        ext = acc.get_component_iface().get_extents(Atspi.CoordType.SCREEN)
+        x, y = ext.x + ext.width // 2, ext.y + ext.height // 2
+        self.desktop.run_x("xdotool", "mousemove", "--sync", str(x), str(y), "click", "1")
+
+    def press(self, window, role, name):
+        self.click(self.control(window, role, name))
+
+    def choose(self, combo, item):
+        """Opens a combo box's list with the mouse and clicks one of its entries."""
+        self.click(combo)
+        entry = wait_for(f"entry {item}", lambda: next(iter(find_all(combo, "list item", item)), None))
+        self.click(entry)
+        wait_for(f"{item} chosen", lambda: combo.get_name() == item)
+
+    def answer_box(self, button):
+        alert, text = self.box()
+        self.press(alert, "push button", button)
+        wait_for("the box to close", lambda: not is_showing(alert) or not self.running())
+        return text
+
+    def type_into(self, field, text):
+        """Clicks into a text field and types, then presses Return."""
+        self.click(field)
+        self.desktop.run_x("xdotool", "key", "--delay", "20", "ctrl+a", "BackSpace")
+        self.desktop.run_x("xdotool", "type", "--delay", "20", text)
+        self.desktop.run_x("xdotool", "key", "Return")
+
+    def close_window(self, title):
+        """What the title bar's close button does: ask the window to close."""
+        x = xdisplay.Display(self.desktop.env["DISPLAY"])
+        target = self._x_window(x, x.screen().root, title)
+        assert target is not None, f"no X window titled {title}"
+        protocols = x.intern_atom("WM_PROTOCOLS")
+        delete = x.intern_atom("WM_DELETE_WINDOW")
+        event = protocol.event.ClientMessage(window=target, client_type=protocols,
+                                             data=(32, [delete, X.CurrentTime, 0, 0, 0]))
+        target.send_event(event, event_mask=X.NoEventMask)
+        x.flush()
+        x.close()
+
+    def _x_window(self, x, root, title):
+        name_atom = x.intern_atom("_NET_WM_NAME")
+        utf8 = x.intern_atom("UTF8_STRING")
+        for window in root.query_tree().children:
+            prop = window.get_full_property(name_atom, utf8)
+            if prop is not None and prop.value.decode("utf-8", "replace") == title:
+                return window
+        return None
+
+
+def settle(seconds=0.3):
+    """Time for a window the program just showed to take input."""
+    time.sleep(seconds)
+
+
+def write_file(path, data):
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, "wb") as f:
+        f.write(data)

@@ -1,0 +1,279 @@
+#!/usr/bin/python3
+"""System tests: the built bilvex-config under Xvfb with Qt's own dialogs, driven over the
+accessibility bus and the X server as an operator drives it, bilvex-unit-sim as the unit.
+
+    run_flow.py FLOW --app BILVEX_CONFIG --sim BILVEX_UNIT_SIM
+"""
+
+import argparse
+import os
+import sys
+import tempfile
+
+from desktop import Desktop, wait_for
+from program import Atspi, GLib
+from program import Program, find_all, is_showing, settle, write_file
+from unit import START_BYTE, Unit, button_image, ticket_image
+
+MAIN_TITLE = "ZEMRA BILVEX Polynet Ver 3.04   ZEMRA Ruvozivira Ltd."
+EDITOR_TITLE = "Bilet Yükleme Editörü Ver 3.04  ZEMRA Ruvozivira Ltd"
+SHOWN_PATH = "C:\\ZEMRA_Bilvex_Polynet_Ver_3_04.txt"
+NOT_FOUND = f"Hata kodu:53    {SHOWN_PATH} isimli dosya bulunamadı. Yeni bir dosya oluşturulacak."
+CUT_SHORT = (f"Hata kodu:62   Hatalı formatta dosya. {SHOWN_PATH} isimli dosyayı harddiskten silip "
+             "tekrar deneyiniz")
+PORT_IN_USE = "1 Numaralı Com Port açık. Tekrar deneyiniz."
+NO_LAYOUT = "Önce bir bilet dosyası açınız."
+DONE = "%  100"
+LAYOUT = b"'BILET',13,10,&H1B,64\r\n"
+LAYOUT_BYTES = b"BILET\r\n\x1b\x40"
+
+
+class Run:
+    """One flow's world: a settings folder, the unit on COM1, the program."""
+
+    def __init__(self, desktop, args, folder):
+        self.desktop, self.args, self.folder = desktop, args, folder
+        self.unit = None
+        self.programs = []
+
+    def settings_file(self):
+        return os.path.join(self.folder, "bilvex", "ZEMRA_Bilvex_Polynet_Ver_3_04.txt")
+
+    def start_unit(self, *faults):
+        self.unit = Unit(self.args.sim, self.folder, *faults)
+        return self.unit
+
+    def start_program(self):
+        program = Program(self.desktop, self.args.app, self.folder)
+        self.programs.append(program)
+        return program
+
+    def first_start(self):
+        """A program started without a settings file, the not-found box answered."""
+        program = self.start_program()
+        assert program.answer_box("Tamam") == [NOT_FOUND]
+        return program, program.window("filler", MAIN_TITLE)
+
+    def close(self):
+        for program in self.programs:
+            program.stop()
+        if self.unit:
+            self.unit.stop()
+
+
+def progress(program, window, panel=None):
+    """The caption of the progress label directly in `window` or in its frame `panel`."""
+    holder = window if panel is None else program.control(window, "panel", panel)
+    for child in (holder.get_child_at_index(i) for i in range(holder.get_child_count())):
+        if child.get_role_name() == "label" and child.get_name().startswith("%"):
+            return child.get_name()
+    raise AssertionError("no progress label")
+
+
+def wait_progress(program, window, panel, caption):
+    wait_for(f"progress {caption}", lambda: progress(program, window, panel) == caption, 30)
+
+
+def showing_titles(program):
+    return sorted(title for _, title in program.windows())
+
+
+# --- flows -----------------------------------------------------------------------------------
+
+def first_start_without_settings(run):
+    program, window = run.first_start()
+    assert showing_titles(program) == [MAIN_TITLE]
+    with open(run.settings_file(), "rb") as f:
+        saved = f.read()
+    assert len(saved) == 24942 and saved.count(b"\r\n") == 4599, len(saved)
+
+
+def button_send(run):
+    unit = run.start_unit()
+    program, window = run.first_start()
+    program.press(window, "check box", "Buton Kapalı")
+    program.press(window, "push button", "Başlangıç Sayısı: +1")
+    program.press(window, "push button", "Buton Ayarlarını Gönder")
+    unit.wait_for_bytes(1 + 2079)
+    wait_progress(program, window, "Buton Ayarları", DONE)
+    assert unit.quiet() == bytes([START_BYTE]) + button_image({0: 1}, {0: 100})[:2079]
+    with open(run.settings_file(), "rb") as f:
+        lines = f.read().split(b"\r\n")
+    assert (lines[44], lines[78]) == (b" 100", b" 1"), "saved before the transfer"
+
+
+def terminal_send(run):
+    unit = run.start_unit()
+    program, window = run.first_start()
+    slots = find_all(program.control(window, "panel", "Terminal Öncelik Ayarları"), "combo box", "Yok")
+    program.choose(slots[1], "3. Buton")
+    program.press(window, "push button", "Terminal Ayarlarını Gönder")
+    # Terminal 1's group numbers come first, slot s at address s; then a zero gap.
+    expected = b"".join(bytes([0xAA, 3 if s == 1 else 0, 0, s, 0xA0]) for s in range(32)) + bytes(20)
+    received = unit.wait_for_bytes(1 + len(expected))
+    assert received[:1 + len(expected)] == bytes([START_BYTE]) + expected
+    wait_for("progress shown", lambda: progress(program, window, "Terminal Öncelik Ayarları") != "%0")
+    program.assert_running()
+
+
+def clock_send(run):
+    unit = run.start_unit()
+    program, window = run.first_start()
+    program.press(window, "push button", "Tarih-Saat Ayarla")
+    wait_progress(program, window, None, DONE)
+    received = unit.quiet()
+    assert len(received) == 1 + 24, len(received)
+    records = [received[1 + 4 * k:5 + 4 * k] for k in range(6)]
+    # The DS1307's seconds, minutes, hours, day, month and year registers.
+    assert [(r[0], r[1], r[3]) for r in records] == [(0xB4, reg, 0xBE) for reg in (0, 1, 2, 4, 5, 6)]
+
+
+def editor(run):
+    unit = run.start_unit()
+    program, main = run.first_start()
+    layout = os.path.join(run.folder, "bilet.txt")
+    write_file(layout, LAYOUT)
+    program.press(main, "push button", "Bilet Datası Yükleme")
+    editor_window = program.window("filler", EDITOR_TITLE)
+    assert showing_titles(program) == [EDITOR_TITLE]
+    send = program.control(editor_window, "push button", "Ana Kumanda Ünitesine gönder")
+
+    program.click(send)
+    assert program.answer_box("Tamam") == [NO_LAYOUT]
+    settle()
+    assert showing_titles(program) == [EDITOR_TITLE]
+
+    program.press(editor_window, "push button", "Dosya Aç")
+    program.press(program.window("dialog"), "push button", "İptal")
+    settle()
+    assert showing_titles(program) == [EDITOR_TITLE]
+
+    program.press(editor_window, "push button", "Dosya Aç")
+    dialog = program.window("dialog")
+    program.type_into(program.control(dialog, "text", "Dosya adı:"), layout)
+    wait_for("the dialog to close", lambda: not is_showing(dialog))
+    ticket = find_all(editor_window, "text")[0]
+    wait_for("the ticket shown", lambda: "BILET" in Atspi.Text.get_text(ticket, 0, -1))
+    assert showing_titles(program) == [EDITOR_TITLE]
+
+    program.click(send)
+    assert program.window("alert").get_name() == "Ticket Number"
+    program.answer_box("Hayır")
+    assert unit.quiet() == b"", "No sends nothing"
+    program.click(send)
+    program.answer_box("Evet")
+    unit.wait_for_bytes(1 + 1280)
+    wait_progress(program, editor_window, None, DONE)
+    assert unit.quiet() == bytes([START_BYTE]) + ticket_image(LAYOUT_BYTES, 0)
+
+    program.press(editor_window, "push button", "GERİ DÖN")
+    program.window("filler", MAIN_TITLE)
+    assert showing_titles(program) == [MAIN_TITLE]
+    program.press(main, "push button", "Bilet Datası Yükleme")
+    program.window("filler", EDITOR_TITLE)
+    program.close_window(EDITOR_TITLE)
+    program.window("filler", MAIN_TITLE)
+    settle()
+    assert showing_titles(program) == [MAIN_TITLE]
+
+    program.press(main, "push button", "Tarih-Saat Ayarla")
+    unit.wait_for_bytes(1 + 1280 + 1 + 24)
+    wait_progress(program, main, None, DONE)
+
+
+def echo_error(run, over_editor):
+    unit = run.start_unit("--wrong-echo-at", "1")
+    program, main = run.first_start()
+    if over_editor:
+        layout = os.path.join(run.folder, "bilet.txt")
+        write_file(layout, LAYOUT)
+        program.press(main, "push button", "Bilet Datası Yükleme")
+        window = program.window("filler", EDITOR_TITLE)
+        program.press(window, "push button", "Dosya Aç")
+        program.type_into(program.control(program.window("dialog"), "text", "Dosya adı:"), layout)
+        settle()
+        program.press(window, "push button", "Ana Kumanda Ünitesine gönder")
+        program.answer_box("Evet")
+        image, title = ticket_image(LAYOUT_BYTES, 0), EDITOR_TITLE
+    else:
+        window = main
+        program.press(window, "push button", "Buton Ayarlarını Gönder")
+        image, title = button_image({}, {})[:2079], MAIN_TITLE
+    sent, total = image[1], 1 + len(image)
+
+    alert, text = program.box()
+    assert len(text) == 1 and text[0].startswith(f"Yükleme Hatası! Gönderilen:' {sent}' Yüklenen:'"), text
+    assert showing_titles(program) == sorted([title, alert.get_name()])
+    program.answer_box("Tamam")
+    unit.wait_for_bytes(total)
+    wait_progress(program, window, None if over_editor else "Buton Ayarları", DONE)
+    assert len(unit.quiet()) == total
+    assert not [w for w in program.windows() if w[0] == "alert"], "one box only"
+    assert showing_titles(program) == [title]
+
+
+def start_refused(run, cause):
+    if cause == "cut short":
+        write_file(run.settings_file(), b"Zemra Ruvozivira Ltd\r\n" * 10)
+        expected = CUT_SHORT
+    else:
+        run.start_unit()
+        holder = run.first_start()[0]
+        expected = PORT_IN_USE
+        assert holder.running()
+    program = run.start_program()
+    alert, text = program.box()
+    assert text == [expected], text
+    assert [role for role, _ in program.windows()] == ["alert"], "no window before the box"
+    program.press(alert, "push button", "Tamam")
+    assert program.wait_exit() == 0
+
+
+def close_main_after_editor(run):
+    program, main = run.first_start()
+    program.press(main, "push button", "Bilet Datası Yükleme")
+    editor_window = program.window("filler", EDITOR_TITLE)
+    program.press(editor_window, "push button", "GERİ DÖN")
+    program.window("filler", MAIN_TITLE)
+    program.close_window(MAIN_TITLE)
+    assert program.wait_exit() == 0
+
+
+FLOWS = {
+    "first_start": first_start_without_settings,
+    "button_send": button_send,
+    "terminal_send": terminal_send,
+    "clock_send": clock_send,
+    "editor": editor,
+    "echo_error_main": lambda run: echo_error(run, over_editor=False),
+    "echo_error_editor": lambda run: echo_error(run, over_editor=True),
+    "cut_short_settings": lambda run: start_refused(run, "cut short"),
+    "port_in_use": lambda run: start_refused(run, "port in use"),
+    "close_main_after_editor": close_main_after_editor,
+}
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("flow", choices=sorted(FLOWS))
+    parser.add_argument("--app", required=True)
+    parser.add_argument("--sim", required=True)
+    args = parser.parse_args()
+    with tempfile.TemporaryDirectory(prefix="bilvex-flow-") as folder, Desktop() as desktop:
+        run = Run(desktop, args, folder)
+        try:
+            FLOWS[args.flow](run)
+            # A program the flow did not see end must still be running.
+            for program in run.programs:
+                if program.process.returncode is None:
+                    program.assert_running()
+        except GLib.GError as error:
+            ended = [p.process.poll() for p in run.programs]
+            raise AssertionError(f"{error.message}; exit status of the programs: {ended}") from error
+        finally:
+            run.close()
+    print(f"{args.flow}: passed")
+
+
+if __name__ == "__main__":
+    sys.exit(main())
