@@ -82,7 +82,7 @@ bool TransferEngine::startTransfer(TransferMode kind)
     model_.TransferFinished = false;
     notifiedSinceCheck_ = false;
     stallTimer_.start();
-    if (!link_.writeByte(kStartByte)) {
+    if (!writeToUnit(kStartByte)) {
         // The port failed under the write; it reports a lost device itself.
         becomeIdle();
         return false;
@@ -177,9 +177,17 @@ void TransferEngine::sendCurrentByte()
         endTransfer();
         return;
     }
-    link_.writeByte(*byte);
+    writeToUnit(*byte);
     const TransferMode kind = model_.CurrentTransferMode;
     progress_.showProgress(kind, progressCaption(index, limitsOf(kind).divisor));
+}
+
+// Counted before the write, so that a quick answer is never among them: what waits then
+// (bytes from an idle spell, a late extra byte) cannot be the answer to this byte.
+bool TransferEngine::writeToUnit(uint8_t byte)
+{
+    waitingAtLastWrite_ = link_.bytesAvailable();
+    return link_.writeByte(byte);
 }
 
 void TransferEngine::endTransfer()
@@ -195,7 +203,8 @@ void TransferEngine::becomeIdle()
 }
 
 // The port can stop notifying although bytes wait (a zero-byte read may switch its
-// notifier off); take such bytes as a notification would. A silent unit is still waited for.
+// notifier off); take such bytes as a notification would. Only bytes that came after the
+// last write can hold the unit's answer; until one has come, the unit is still waited for.
 void TransferEngine::checkForStall()
 {
     if (!isRunning()) {
@@ -204,7 +213,7 @@ void TransferEngine::checkForStall()
     }
     const bool quiet = !notifiedSinceCheck_;
     notifiedSinceCheck_ = false;
-    if (quiet && !handling_ && link_.bytesAvailable() > 0) {
+    if (quiet && !handling_ && link_.bytesAvailable() > waitingAtLastWrite_) {
         MSComm1_OnComm(kCommEventReceive);
         notifiedSinceCheck_ = false;
     }

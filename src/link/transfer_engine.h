@@ -44,6 +44,7 @@ private:
     void handleAnswer(const QByteArray &answer);
     void reportMismatch(uint8_t sent, const QByteArray &answer);
     void sendCurrentByte();
+    bool writeToUnit(uint8_t byte);
     void endTransfer();
     void becomeIdle();
     void checkForStall();
@@ -60,5 +61,6 @@ private:
     bool handling_ = false;       // an answer is being handled (a box may be open)
     bool notedWhileHandling_ = false;
     bool notifiedSinceCheck_ = false;
+    qint64 waitingAtLastWrite_ = 0;  // bytes in the port just before the last byte went out
     bool lossReported_ = false;
 };

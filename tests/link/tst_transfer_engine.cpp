@@ -202,13 +202,17 @@ void TestTransferEngine::wrongEchoOfLastByteEndsTransfer()
 void TestTransferEngine::bytesWhileIdleAreSwallowedByNextTransfer_data()
 {
     QTest::addColumn<bool>("afterATransfer");
-    QTest::newRow("before any transfer") << false;
-    QTest::newRow("after a finished transfer") << true;
+    QTest::addColumn<int>("answerDelayMs");
+    QTest::newRow("before any transfer") << false << 0;
+    QTest::newRow("after a finished transfer") << true << 0;
+    // Longer than the stall guard's interval: the guard must leave the idle bytes alone.
+    QTest::newRow("start byte answered late") << false << 300;
 }
 
 void TestTransferEngine::bytesWhileIdleAreSwallowedByNextTransfer()
 {
     QFETCH(bool, afterATransfer);
+    QFETCH(int, answerDelayMs);
     Rig rig;
     if (afterATransfer) {
         rig.link.answerLikeTheUnit();
@@ -224,6 +228,8 @@ void TestTransferEngine::bytesWhileIdleAreSwallowedByNextTransfer()
     QCOMPARE(rig.link.waiting, bytes({0x11, 0x22, 0x33}));
 
     rig.engine.startTransfer(TransferMode::ButtonSettings);
+    QTest::qWait(answerDelayMs);
+    QCOMPARE(rig.link.written, bytes({0xAA}));
     rig.receive(bytes({0x00}));
     QCOMPARE(rig.link.written, bytes({0xAA, patternByte(0)}));
     QVERIFY(rig.link.waiting.isEmpty());
