@@ -16,4 +16,7 @@ public:
     virtual qint64 bytesAvailable() = 0;
     // Why the port is not open, for the operator ("Port bulunamadı."); empty when unknown.
     virtual QString notOpenReason() const = 0;
+    // The COM port text that start-up opened, or tried to open. The operator may have typed
+    // another number since, which applies only at the next start; the port's messages name this one.
+    virtual QString startupPortText() const = 0;
 };

@@ -55,6 +55,7 @@ SerialPort::~SerialPort() = default;
 
 StartDecision SerialPort::openAtStartup(const QString &portText, OperatorDialogs &dialogs)
 {
+    startupPortText_ = portText;
     const std::optional<int16_t> number = ToInt16(ParseNumber(portText));
     if (!number || *number < 1) {
         notOpenReason_ = portMissingReason();
@@ -147,6 +148,11 @@ qint64 SerialPort::bytesAvailable()
 QString SerialPort::notOpenReason() const
 {
     return notOpenReason_;
+}
+
+QString SerialPort::startupPortText() const
+{
+    return startupPortText_;
 }
 
 qint64 SerialPort::bytesHeldBySystem() const

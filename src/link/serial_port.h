@@ -25,6 +25,7 @@ public:
     QByteArray readAll() override;
     qint64 bytesAvailable() override;
     QString notOpenReason() const override;
+    QString startupPortText() const override;
 
 signals:
     void dataReceived();  // every arrival of bytes
@@ -40,5 +41,6 @@ private:
 
     QSerialPort *port_;
     QString notOpenReason_;
+    QString startupPortText_;
     bool lost_ = false;  // the device went away; reported once
 };

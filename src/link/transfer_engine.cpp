@@ -72,7 +72,7 @@ bool TransferEngine::startTransfer(TransferMode kind)
 {
     if (!link_.isOpen()) {
         becomeIdle();
-        dialogs_.inform(portNotOpenMessage(model_.Text4, link_.notOpenReason()));
+        dialogs_.inform(portNotOpenMessage(link_.startupPortText(), link_.notOpenReason()));
         return false;
     }
     lossReported_ = false;
@@ -115,7 +115,7 @@ void TransferEngine::portLost()
     if (lossReported_)
         return;
     lossReported_ = true;
-    dialogs_.inform(portLostMessage(model_.Text4));
+    dialogs_.inform(portLostMessage(link_.startupPortText()));
 }
 
 bool TransferEngine::isRunning() const

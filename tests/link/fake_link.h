@@ -15,6 +15,7 @@ class FakeLink : public ByteLink {
 public:
     bool open = true;
     QString reason;
+    QString portText;  // the text start-up opened
     QByteArray written;
     QByteArray waiting;  // received and not yet read
     int reads = 0;
@@ -39,6 +40,7 @@ public:
     }
     qint64 bytesAvailable() override { return waiting.size(); }
     QString notOpenReason() const override { return reason; }
+    QString startupPortText() const override { return portText; }
 
     // A well-behaved unit: answers the start byte with `startAnswer`, echoes everything after it.
     // The next byte written is taken as the start byte.

@@ -67,6 +67,8 @@ private slots:
     void faultyUnitGivesOneBoxAndTheTransferEnds_data();
     void faultyUnitGivesOneBoxAndTheTransferEnds();
     void unitHangingUpIsReportedOnce();
+    void portMessagesNameThePortOpenedAtStart_data();
+    void portMessagesNameThePortOpenedAtStart();
     void bytesQtHasNotSeenAreCountedAndRead();
     void readThatFoundNothingKeepsThePort();
     void terminalTransferSendsTheImageLessItsLastByte();
@@ -222,6 +224,32 @@ void TestLinkEndToEnd::unitHangingUpIsReportedOnce()
     QCOMPARE(rig_->dialogs.shown.last(),
              QStringLiteral("1 Numaralı Com Port açık değil. Gönderim yapılamadı.\nPort bulunamadı."));
     QCOMPARE(rig_->model.CurrentTransferMode, TransferMode::None);
+}
+
+void TestLinkEndToEnd::portMessagesNameThePortOpenedAtStart_data()
+{
+    QTest::addColumn<QString>("portText");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("device missing at start")
+        << QStringLiteral("7")
+        << QStringLiteral("7 Numaralı Com Port açık değil. Gönderim yapılamadı.\nPort bulunamadı.");
+    QTest::newRow("unit hangs up") << QStringLiteral("1") << QStringLiteral("1 Numaralı Com Port bağlantısı kesildi.");
+}
+
+void TestLinkEndToEnd::portMessagesNameThePortOpenedAtStart()
+{
+    QFETCH(QString, portText);
+    QFETCH(QString, message);
+    auto unit = startUnit({QStringLiteral("--hangup-after"), QStringLiteral("100")});
+    QVERIFY(QFile::link(QStringLiteral("/nonexistent/ttyUSB9"), linkPath(7)));
+    rig_->port.openAtStartup(portText, rig_->dialogs);
+    // The operator types another number; it applies only at the next start.
+    rig_->model.Text4 = QStringLiteral("5");
+
+    Buton_Gonder_Click(rig_->context);
+    QVERIFY(runUntil([&] { return !rig_->dialogs.shown.isEmpty(); }, kButtonTransferMs));
+
+    QCOMPARE(rig_->dialogs.shown.first(), message);
 }
 
 void TestLinkEndToEnd::bytesQtHasNotSeenAreCountedAndRead()

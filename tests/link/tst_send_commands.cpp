@@ -21,7 +21,7 @@ struct Rig {
     TransferEngine engine{*model, link, dialogs, progress};
     LinkContext context{*model, engine, dialogs};
 
-    Rig() { model->Text4 = QStringLiteral("3"); }
+    Rig() { link.portText = QStringLiteral("3"); }
 };
 
 using Command = void (*)(LinkContext &);

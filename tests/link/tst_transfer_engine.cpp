@@ -51,7 +51,7 @@ struct Rig {
 
     Rig()
     {
-        model->Text4 = QStringLiteral("3");
+        link.portText = QStringLiteral("3");
         for (int i = 0; i < kClockFrame.size(); ++i)
             model->DateTimeFrame[i] = static_cast<uint8_t>(kClockFrame[i]);
         fillWithPattern(model->ButtonImage);

@@ -22,6 +22,7 @@ public:
     }
     qint64 bytesAvailable() override { return pending_.size(); }
     QString notOpenReason() const override { return {}; }
+    QString startupPortText() const override { return {}; }
 
 private:
     QByteArray pending_;
