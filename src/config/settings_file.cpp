@@ -171,7 +171,9 @@ int writeDirectly(const QString &path, const QByteArray &bytes)
     return SettingsError::None;
 }
 
-// Writes the bytes to the path, replacing the old file only after a complete write.
+// Writes the bytes to the path, replacing the old file only after a complete write. Where
+// no file can be made beside it (a folder only an administrator may write, such as the root
+// of drive C: on Windows) yet the file itself may be written, it is rewritten in place instead.
 int writeWhole(const QString &path, const QByteArray &bytes)
 {
     const QFileInfo info(path);
@@ -182,6 +184,7 @@ int writeWhole(const QString &path, const QByteArray &bytes)
     if (info.exists() && !info.isFile())
         return writeDirectly(path, bytes);
     QSaveFile file(path);
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly))
         return saveOpenFailureCode(file, path);
     if (file.write(bytes) != bytes.size() || !file.commit())

@@ -24,7 +24,8 @@ enum class StartDecision { Continue, EndApplication };
 // EndApplication when the file is cut short: the caller ends the application.
 StartDecision dosyadan_oku(Tanimlamalar &model, OperatorDialogs &dialogs);
 
-// Writes the whole model to the settings file, replacing it only after a complete write.
+// Writes the whole model to the settings file, replacing it only after a complete write
+// where a file can be made beside it, else rewriting it in place.
 // Reports its own failures; true when the file was written.
 bool dosyaya_kaydet(const Tanimlamalar &model, OperatorDialogs &dialogs);
 

@@ -6,7 +6,12 @@
 #include <QtTest>
 
 #include <csignal>
+#include <cstdio>
+#include <grp.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -45,6 +50,25 @@ constexpr int kGroupBlockStride = 34;  // empty line, comment, 32 values
 constexpr int kFirstGroupTableLine = 248;
 constexpr int kFirstCountTableLine = 2424;
 
+constexpr uid_t kNobody = 65534;
+// Exit status of the saving child when it is not kept out of the settings folder.
+constexpr int kFolderStillWritable = 2;
+
+// Run in a child process: saves as a user who may not create files in the settings folder
+// (root drops to nobody, as root may write anywhere).
+int saveWithoutFolderRights(const Tanimlamalar &model, const QString &folder)
+{
+    if (geteuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0))
+        return kFolderStillWritable;
+    if (access(QFile::encodeName(folder).constData(), W_OK) == 0)
+        return kFolderStillWritable;
+    ScriptedDialogs dialogs;
+    const bool saved = dosyaya_kaydet(model, dialogs);
+    for (const QString &text : dialogs.shown)
+        std::fprintf(stderr, "%s\n", qPrintable(text));
+    return saved && dialogs.shown.isEmpty() ? 0 : 1;
+}
+
 }  // namespace
 
 class TestSettingsFile : public QObject {
@@ -64,6 +88,7 @@ private slots:
     void failedSaveKeepsOldFile_data();
     void failedSaveKeepsOldFile();
     void saveCutShortKeepsOldFile();
+    void saveRewritesWritableFileInLockedFolder();
 };
 
 void TestSettingsFile::missingFileIsCreatedWithDefaults()
@@ -324,6 +349,31 @@ void TestSettingsFile::saveCutShortKeepsOldFile()
     QCOMPARE(dialogs.shown.size(), 1);
     QVERIFY(dialogs.shown.first().startsWith(QStringLiteral("Dosyaya kaydetme fonksiyonu. Hata Kodu: ")));
     QCOMPARE(folder.fileBytes(), before);
+}
+
+// A file an administrator prepared in a folder the operator may not create files in.
+void TestSettingsFile::saveRewritesWritableFileInLockedFolder()
+{
+    SettingsFolder folder;
+    folder.writeFile(settingsFileBytes(Tanimlamalar{}));
+    const QString root = QFileInfo(folder.folder()).path();
+    QVERIFY(::chmod(QFile::encodeName(root).constData(), 0755) == 0);
+    QVERIFY(::chmod(QFile::encodeName(folder.settingsFile()).constData(), 0666) == 0);
+    QVERIFY(::chmod(QFile::encodeName(folder.folder()).constData(), 0555) == 0);
+    Tanimlamalar model;
+    model.GroupStart[0] = 123;
+
+    const pid_t child = fork();
+    if (child == 0)
+        _exit(saveWithoutFolderRights(model, folder.folder()));
+    int status = 0;
+    const bool waited = child > 0 && waitpid(child, &status, 0) == child;
+    ::chmod(QFile::encodeName(folder.folder()).constData(), 0755);  // so the folder can be removed
+    QVERIFY(waited && WIFEXITED(status));
+    if (WEXITSTATUS(status) == kFolderStillWritable)
+        QSKIP("cannot take the right to create files in the settings folder from the saving process");
+    QCOMPARE(WEXITSTATUS(status), 0);
+    QCOMPARE(folder.fileBytes(), settingsFileBytes(model));
 }
 
 QTEST_GUILESS_MAIN(TestSettingsFile)
