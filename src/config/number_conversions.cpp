@@ -8,96 +8,174 @@
 
 namespace {
 
+// More significant digits than a double ever needs to be rounded correctly (767): of a longer
+// number the digits beyond these only count as zero or not zero, which rounds the same.
+constexpr int kKeptDigits = 800;
+// Far beyond any exponent a double can take and any length a file can have: a larger
+// exponent gives the same value, and the sum of exponents cannot overflow.
+constexpr qint64 kExponentLimit = qint64(1) << 50;
+
 bool isSkipped(QChar c)
 {
     return c == u' ' || c == u'\t' || c == u'\n';
 }
 
-// The text with every skipped character removed, so "1 2" reads as 12.
-QString withoutBlanks(const QString &text)
+bool isDecimalDigit(QChar c)
 {
-    QString out;
-    out.reserve(text.size());
-    for (QChar c : text) {
-        if (!isSkipped(c))
-            out.append(c);
-    }
-    return out;
+    return c >= u'0' && c <= u'9';
 }
 
-double parseRadix(const QString &digits, int radix)
+bool isSign(QChar c)
 {
-    double value = 0;
-    for (QChar c : digits) {
-        const int d = QStringLiteral("0123456789abcdef").indexOf(c.toLower());
-        if (d < 0 || d >= radix)
-            break;
-        value = value * radix + d;
-    }
-    return value;
+    return c == u'+' || c == u'-';
 }
 
-int countDigits(const QString &s, int from)
+bool isExponentLetter(QChar c)
 {
-    int i = from;
-    while (i < s.size() && s[i] >= u'0' && s[i] <= u'9')
-        ++i;
-    return i - from;
+    return c == u'e' || c == u'E' || c == u'd' || c == u'D';
 }
 
-// Length of the longest prefix of s that is a decimal number with optional exponent.
-int decimalPrefixLength(const QString &s)
+// The radix named by the letter after "&": H for 16, O for 8, 0 for any other.
+int radixOf(QChar letter)
 {
-    int i = 0;
-    if (i < s.size() && (s[i] == u'+' || s[i] == u'-'))
-        ++i;
-    const int intDigits = countDigits(s, i);
-    i += intDigits;
-    int fracDigits = 0;
-    if (i < s.size() && s[i] == u'.') {
-        fracDigits = countDigits(s, i + 1);
-        i += 1 + fracDigits;
-    }
-    if (intDigits + fracDigits == 0)
-        return 0;
-    if (i < s.size() && QStringLiteral("eEdD").contains(s[i])) {
-        int j = i + 1;
-        if (j < s.size() && (s[j] == u'+' || s[j] == u'-'))
-            ++j;
-        const int expDigits = countDigits(s, j);
-        if (expDigits > 0)
-            i = j + expDigits;
-    }
-    return i;
+    const QChar upper = letter.toUpper();
+    if (upper == u'H')
+        return 16;
+    return upper == u'O' ? 8 : 0;
 }
 
 }  // namespace
 
 double ParseNumber(const QString &text)
 {
-    const QString s = withoutBlanks(text);
-    if (s.size() >= 2 && s[0] == u'&') {
-        const QChar prefix = s[1].toUpper();
-        if (prefix == u'H')
-            return parseRadix(s.mid(2), 16);
-        if (prefix == u'O')
-            return parseRadix(s.mid(2), 8);
+    NumberScanner scanner;
+    for (QChar c : text)
+        scanner.add(c);
+    return scanner.value();
+}
+
+void NumberScanner::add(QChar c)
+{
+    if (!isSkipped(c) && part_ != Part::End)
+        part_ = next(c);
+}
+
+double NumberScanner::value() const
+{
+    if (radix_ != 0)
+        return radixValue_;
+    return digits_.isEmpty() ? 0 : decimalValue();
+}
+
+NumberScanner::Part NumberScanner::next(QChar c)
+{
+    switch (part_) {
+    case Part::Start:
+        if (c == u'&')
+            return Part::Ampersand;
+        if (isSign(c)) {
+            negative_ = c == u'-';
+            return Part::Sign;
+        }
+        return afterSign(c);
+    case Part::Sign:
+        return afterSign(c);
+    case Part::Integer:
+    case Part::Fraction:
+        return afterDigits(c);
+    case Part::ExponentMark:
+        return afterExponentMark(c);
+    case Part::ExponentSign:
+    case Part::Exponent:
+        return exponentDigit(c);
+    case Part::Ampersand:
+        radix_ = radixOf(c);
+        return radix_ != 0 ? Part::Radix : Part::End;
+    case Part::Radix:
+        return radixDigit(c);
+    case Part::End:
+        break;
     }
-    const int length = decimalPrefixLength(s);
-    if (length == 0)
-        return 0;
-    QString number = s.left(length);
-    const auto isExponentLetter = [](QChar c) { return c == u'd' || c == u'D'; };
-    std::replace_if(number.begin(), number.end(), isExponentLetter, QChar(u'e'));
+    return Part::End;
+}
+
+NumberScanner::Part NumberScanner::afterSign(QChar c)
+{
+    if (c == u'.')
+        return Part::Fraction;
+    if (!isDecimalDigit(c))
+        return Part::End;
+    addSignificand(char(c.unicode()), false);
+    return Part::Integer;
+}
+
+// More digits of the integer or the fraction, the decimal point after the integer, or an exponent.
+NumberScanner::Part NumberScanner::afterDigits(QChar c)
+{
+    if (isDecimalDigit(c)) {
+        addSignificand(char(c.unicode()), part_ == Part::Fraction);
+        return part_;
+    }
+    if (c == u'.' && part_ == Part::Integer)
+        return Part::Fraction;
+    return isExponentLetter(c) ? Part::ExponentMark : Part::End;
+}
+
+NumberScanner::Part NumberScanner::afterExponentMark(QChar c)
+{
+    if (isSign(c)) {
+        exponentNegative_ = c == u'-';
+        return Part::ExponentSign;
+    }
+    return exponentDigit(c);
+}
+
+NumberScanner::Part NumberScanner::exponentDigit(QChar c)
+{
+    if (!isDecimalDigit(c))
+        return Part::End;
+    exponent_ = std::min(exponent_ * 10 + (c.unicode() - u'0'), kExponentLimit);
+    return Part::Exponent;
+}
+
+NumberScanner::Part NumberScanner::radixDigit(QChar c)
+{
+    const int digit = QStringLiteral("0123456789abcdef").indexOf(c.toLower());
+    if (digit < 0 || digit >= radix_)
+        return Part::End;
+    radixValue_ = radixValue_ * radix_ + digit;
+    return Part::Radix;
+}
+
+void NumberScanner::addSignificand(char digit, bool inFraction)
+{
+    if (digits_.size() >= kKeptDigits) {
+        droppedNonZero_ = droppedNonZero_ || digit != '0';
+        if (!inFraction)
+            ++scale_;
+        return;
+    }
+    if (!digits_.isEmpty() || digit != '0')
+        digits_ += digit;
+    if (inFraction)
+        --scale_;
+}
+
+double NumberScanner::decimalValue() const
+{
+    // A dropped digit other than 0 stands as a 1 after the kept ones: it rounds the same.
+    const QByteArray significand = droppedNonZero_ ? digits_ + '1' : digits_;
+    const qint64 power = scale_ + (exponentNegative_ ? -exponent_ : exponent_) - (droppedNonZero_ ? 1 : 0);
+    const QByteArray text = (negative_ ? "-" : "") + significand + 'e' + QByteArray::number(power);
     bool ok = false;
-    const double value = number.toLatin1().toDouble(&ok);  // locale-independent: "." is the point
+    const double parsed = text.toDouble(&ok);  // locale-independent: "." is the point
     if (ok)
-        return value;
+        return parsed;
     // The text is a well-formed number, so only its size failed: too large overflows the
     // later conversion to 16 bits, too small is 0.
-    if (number.contains(QStringLiteral("e-")))
+    if (significand.size() + power <= 0)
         return 0;
-    return number.startsWith(u'-') ? -HUGE_VAL : HUGE_VAL;
+    return negative_ ? -HUGE_VAL : HUGE_VAL;
 }
 
 double RoundHalfEven(double value)

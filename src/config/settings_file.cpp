@@ -4,6 +4,7 @@
 #include "platform_paths.h"
 #include "settings_layout.h"
 
+#include <QByteArrayView>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,14 +12,18 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <optional>
 
 namespace {
 
 const char *const kCodePage = "windows-1254";
-// A longer line cannot be a settings line; the rest of it is passed over unread.
-constexpr qint64 kMaxKeptLineLength = qint64(64) * 1024;
+// Of a longer line only this much is kept as text (the COM port line); the rest is passed over.
+constexpr qsizetype kMaxKeptLineLength = qsizetype(64) * 1024;
+// Lines are read in pieces of this size, so no line is ever held whole.
+constexpr qint64 kReadPieceLength = 4096;
 // As many links as the save itself follows to the file it replaces.
 constexpr int kMaxLinkDepth = 128;
 
@@ -64,10 +69,13 @@ public:
     explicit LineReader(QIODevice &device) : device_(device) {}
     int error = SettingsError::None;
 
-    bool comment(const QString &) { return nextLine().has_value(); }
+    bool comment(const QString &)
+    {
+        return readLine([](QByteArrayView) {});
+    }
     bool portText(QString &port)
     {
-        const auto line = nextLine();
+        const auto line = keptLine();
         if (line)
             port = *line;
         return line.has_value();
@@ -76,12 +84,17 @@ public:
     bool enable(int16_t &v, int16_t &copy) { return readValue(v, &copy); }
 
 private:
+    // The line is scanned as it is read, so a value line of any length is read whole.
     bool readValue(int16_t &v, int16_t *copy)
     {
-        const auto line = nextLine();
-        if (!line)
+        NumberScanner scanner;
+        const bool read = readLine([&](QByteArrayView piece) {
+            for (char c : piece)
+                scanner.add(QLatin1Char(c));
+        });
+        if (!read)
             return false;
-        const auto number = ToInt16(ParseNumber(*line));
+        const auto number = ToInt16(scanner.value());
         if (!number) {
             error = SettingsError::Overflow;
             return false;
@@ -92,37 +105,44 @@ private:
         return true;
     }
 
-    std::optional<QString> nextLine()
+    std::optional<QString> keptLine()
     {
-        if (device_.atEnd()) {
-            error = SettingsError::PastEndOfFile;
+        QByteArray bytes;
+        const bool read = readLine([&](QByteArrayView piece) {
+            bytes += piece.first(std::min(piece.size(), kMaxKeptLineLength - bytes.size()));
+        });
+        if (!read)
             return std::nullopt;
-        }
-        const qint64 length = device_.readLine(buffer_.data(), buffer_.size());
-        if (length < 0) {
-            error = SettingsError::DeviceIo;
-            return std::nullopt;
-        }
-        QByteArray bytes = QByteArray::fromRawData(buffer_.constData(), length);
-        if (bytes.endsWith('\n'))
-            bytes.chop(1);
-        else
-            skipRestOfLine();
         if (bytes.endsWith('\r'))
             bytes.chop(1);
         return decoder_.decode(bytes);
     }
 
-    void skipRestOfLine()
+    // Hands the next line to take piece by piece, without its LF; false when no line is left.
+    template <typename Take>
+    bool readLine(Take take)
     {
-        char c = 0;
-        while (device_.getChar(&c) && c != '\n') {
+        if (device_.atEnd()) {
+            error = SettingsError::PastEndOfFile;
+            return false;
         }
+        bool ended = false;
+        while (!ended && !device_.atEnd()) {
+            const qint64 length = device_.readLine(buffer_.data(), buffer_.size());
+            if (length < 0) {
+                error = SettingsError::DeviceIo;
+                return false;
+            }
+            const bool lineEnd = length > 0 && buffer_.at(length - 1) == '\n';
+            take(QByteArrayView(buffer_.constData(), lineEnd ? length - 1 : length));
+            ended = lineEnd || length == 0;
+        }
+        return true;
     }
 
     QIODevice &device_;
     QStringDecoder decoder_{kCodePage};
-    QByteArray buffer_{kMaxKeptLineLength + 1, Qt::Uninitialized};  // readLine keeps one byte for a NUL
+    QByteArray buffer_{kReadPieceLength + 1, Qt::Uninitialized};  // readLine keeps one byte for a NUL
 };
 
 int openFailureCode(const QFile &file)

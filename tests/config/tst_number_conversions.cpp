@@ -38,6 +38,7 @@ void TestNumberConversions::parseNumber_data()
     QTest::newRow("beyond double range") << "1E999" << std::numeric_limits<double>::infinity();
     QTest::newRow("negative beyond double range") << "-1D999" << -std::numeric_limits<double>::infinity();
     QTest::newRow("too small is zero") << "1e-999" << 0.0;
+    QTest::newRow("too small with a capital E is zero") << "1E-999" << 0.0;
     QTest::newRow("hexadecimal") << "&H1B" << 27.0;
     QTest::newRow("hexadecimal lower case") << "&hff" << 255.0;
     QTest::newRow("hexadecimal 16 bits") << "&HFFFF" << 65535.0;

@@ -200,6 +200,8 @@ void TestSettingsFile::readerAcceptsOddButReadableFiles_data()
                                                       << 0 << QByteArray() << 9;
     QTest::newRow("NUL bytes in a value") << with(kFirstStartLine, QByteArray("4\0005", 3)) << 0 << QByteArray() << 4;
     QTest::newRow("a 1 MB comment line") << with(1, QByteArray(1 << 20, 'x')) << 0 << QByteArray() << 0;
+    QTest::newRow("1 MB of blanks before a value")
+        << with(kFirstStartLine, QByteArray(1 << 20, ' ') + "123") << 0 << QByteArray() << 123;
     QTest::newRow("binary comment") << with(2, QByteArray("\xff\xfe\x80\x81", 4)) << 0 << QByteArray() << 0;
 }
 
