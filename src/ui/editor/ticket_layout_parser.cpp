@@ -18,10 +18,11 @@ constexpr char kApostrophe = '\'';
 constexpr char kBlank = ' ';
 constexpr double kMaxByteValue = 255;
 // Far more than a text field can use (256 bytes and two apostrophes). Of a longer field
-// only its start and its last byte are kept; a longer number stops the reading.
+// only its start and its last byte are kept.
 constexpr qint64 kKeptFieldLength = 1024;
 
-// One field: its first bytes, its whole length and its last byte.
+// One field: its first bytes, its whole length, its last byte and its value as a number,
+// which is worked out as the field is read, whatever its length.
 class Field {
 public:
     void append(char c)
@@ -30,6 +31,7 @@ public:
             head_.append(c);
         ++length_;
         last_ = c;
+        number_.add(QLatin1Char(c));
     }
 
     bool isText() const { return length_ >= 1 && head_.at(0) == kApostrophe && last_ == kApostrophe; }
@@ -41,15 +43,13 @@ public:
         return inner > 0 ? head_.mid(1, inner) : QByteArray();
     }
 
-    bool isWhole() const { return length_ <= kKeptFieldLength; }
-    // Too long for a number and no text: the reading stops here whatever follows.
-    bool isHopeless() const { return !isWhole() && head_.at(0) != kApostrophe; }
-    const QByteArray &head() const { return head_; }
+    double number() const { return number_.value(); }
 
 private:
     QByteArray head_;
     qint64 length_ = 0;
     char last_ = 0;
+    NumberScanner number_;
 };
 
 class FieldReader {
@@ -69,8 +69,7 @@ public:
         Field field;
         if (c == kQuote) {
             readQuoted(field);
-            if (!field.isHopeless())
-                skipToSeparator();
+            skipToSeparator();
         } else {
             readUnquoted(c, field);
         }
@@ -82,7 +81,7 @@ private:
     void readQuoted(Field &field)
     {
         char c = 0;
-        while (!field.isHopeless() && device_.getChar(&c) && c != kQuote)
+        while (device_.getChar(&c) && c != kQuote)
             field.append(c);
     }
 
@@ -98,7 +97,7 @@ private:
     {
         qint64 blanks = 0;  // held back until something other than a separator follows
         do {
-            if (isSeparator(c) || field.isHopeless())
+            if (isSeparator(c))
                 return;
             if (c == kBlank) {
                 ++blanks;
@@ -126,9 +125,7 @@ private:
 
 std::optional<uint8_t> numberValue(const Field &field)
 {
-    if (!field.isWhole())
-        return std::nullopt;
-    const double value = RoundHalfEven(ParseNumber(QString::fromLatin1(field.head())));
+    const double value = RoundHalfEven(field.number());
     if (!(value >= 0 && value <= kMaxByteValue))
         return std::nullopt;
     return static_cast<uint8_t>(value);
