@@ -5,9 +5,7 @@
 // Usage: bilvex-link-bench [terminal|paced-button|paced-terminal]...   (all three when none is given)
 
 #include "image_builder.h"
-#include "send_commands.h"
-#include "serial_port.h"
-#include "transfer_engine.h"
+#include "unit_session.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -37,11 +35,6 @@ public:
     QString chooseFileToOpen() override { return {}; }
 };
 
-class NoProgress : public ProgressDisplay {
-public:
-    void showProgress(TransferMode, const QString &) override {}
-};
-
 // Seconds for one upload of the given kind through a fresh simulated unit.
 double timeUpload(TransferMode kind, const QStringList &simOptions)
 {
@@ -58,23 +51,16 @@ double timeUpload(TransferMode kind, const QStringList &simOptions)
     buildButtonImage(model, model.ButtonImage);
     buildTerminalImage(model, model.TerminalImage);
     CountingDialogs dialogs;
-    NoProgress progress;
-    SerialPort port;
-    if (port.openAtStartup(QStringLiteral("1"), dialogs) != StartDecision::Continue || !port.isOpen())
+    UnitSession session(model, dialogs);
+    if (session.openPort(QStringLiteral("1")) != StartDecision::Continue)
         qFatal("cannot open the simulated unit's port");
-    TransferEngine engine(model, port, dialogs, progress);
-    QObject::connect(&port, &SerialPort::dataReceived, &engine, [&engine] { engine.MSComm1_OnComm(); });
 
     QEventLoop loop;
-    QTimer finished;
-    QObject::connect(&finished, &QTimer::timeout, &loop, [&] {
-        if (model.TransferFinished)
-            loop.quit();
-    });
-    finished.start(1);
+    QObject::connect(&session, &UnitSession::finished, &loop, &QEventLoop::quit);
     QElapsedTimer clock;
     clock.start();
-    engine.startTransfer(kind);
+    if (!session.send(kind))
+        qFatal("cannot open the simulated unit's port");
     loop.exec();
     const double seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
 

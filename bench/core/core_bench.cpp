@@ -1,7 +1,6 @@
 // Times the work done after every click (capture and build of both images) and the
 // settings file's save and load.
 #include "image_builder.h"
-#include "scripted_dialogs.h"
 #include "settings_file.h"
 #include "settings_folder.h"
 
@@ -30,24 +29,24 @@ void CoreBench::captureAndBuild()
 void CoreBench::settingsSave()
 {
     SettingsFolder folder;
-    ScriptedDialogs dialogs;
     Tanimlamalar model;
+    int code = SettingsError::None;
     QBENCHMARK {
-        dosyaya_kaydet(model, dialogs);
+        code = saveSettingsFile(model);
     }
-    QVERIFY(dialogs.shown.isEmpty());
+    QCOMPARE(code, SettingsError::None);
 }
 
 void CoreBench::settingsLoad()
 {
     SettingsFolder folder;
-    ScriptedDialogs dialogs;
     Tanimlamalar model;
-    dosyaya_kaydet(model, dialogs);
+    QCOMPARE(saveSettingsFile(model), SettingsError::None);
+    int code = SettingsError::None;
     QBENCHMARK {
-        dosyadan_oku(model, dialogs);
+        code = loadSettingsFile(model);
     }
-    QVERIFY(dialogs.shown.isEmpty());
+    QCOMPARE(code, SettingsError::None);
 }
 
 QTEST_GUILESS_MAIN(CoreBench)

@@ -1,6 +1,6 @@
 #include "main_menu.h"
-#include "serial_port.h"
 #include "unattended_dialogs.h"
+#include "unit_session.h"
 #include "widget_dialogs.h"
 
 #include <QApplication>
@@ -62,8 +62,8 @@ int main(int argc, char *argv[])
     OperatorDialogs *dialogs = &widgetDialogs;
     if (!screenshot.isEmpty())
         dialogs = &unattendedDialogs;
-    SerialPort port;
-    Main_Menu window(model, *dialogs, port);
+    UnitSession session(model, *dialogs);
+    Main_Menu window(model, *dialogs, session);
     if (window.Form_Load() == StartDecision::EndApplication)
         return 0;
     window.show();

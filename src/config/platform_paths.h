@@ -2,14 +2,13 @@
 
 #include <QString>
 
-// Where this platform keeps the settings file and which device a COM port number names.
+// Where this platform keeps the settings file.
 
 // The path the operator's messages show, whatever the platform.
 extern const QString kShownSettingsPath;
 
-// Linux: $XDG_CONFIG_HOME/bilvex/<file> (default ~/.config/bilvex/); Windows: the shown path.
-QString settingsFilePath();
+// Linux: $XDG_CONFIG_HOME/bilvex (default ~/.config/bilvex); Windows: C:\.
+QString settingsFolder();
 
-// Linux: the target of the symlink ports/comN beside the settings file, else /dev/ttyS(n-1);
-// Windows: COMn.
-QString comPortDeviceName(int portNumber);
+// The settings file in that folder; on Windows the shown path.
+QString settingsFilePath();

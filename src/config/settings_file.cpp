@@ -19,32 +19,12 @@
 
 namespace {
 
-const char *const kCodePage = "windows-1254";
 // Of a longer line only this much is kept as text (the COM port line); the rest is passed over.
 constexpr qsizetype kMaxKeptLineLength = qsizetype(64) * 1024;
 // Lines are read in pieces of this size, so no line is ever held whole.
 constexpr qint64 kReadPieceLength = 4096;
 // As many links as the save itself follows to the file it replaces.
 constexpr int kMaxLinkDepth = 128;
-
-QString readFailureMessage(int code)
-{
-    if (code == SettingsError::FileNotFound)
-        return QStringLiteral("Hata kodu:53    ") + kShownSettingsPath +
-               QStringLiteral(" isimli dosya bulunamadı. Yeni bir dosya oluşturulacak.");
-    if (code == SettingsError::PastEndOfFile)
-        return QStringLiteral("Hata kodu:62   Hatalı formatta dosya. ") + kShownSettingsPath +
-               QStringLiteral(" isimli dosyayı harddiskten silip tekrar deneyiniz");
-    return QStringLiteral("Dosya okuma fonksiyonu. Hata Kodu: ") + FormatSigned(code);
-}
-
-QString writeFailureMessage(int code)
-{
-    if (code == SettingsError::PermissionDenied)
-        return QStringLiteral("Hata kodu:70    ") + kShownSettingsPath +
-               QStringLiteral(" isimli dosya zaten açık durumda. Tekrar deneyiniz.");
-    return QStringLiteral("Dosyaya kaydetme fonksiyonu. Hata Kodu: ") + FormatSigned(code);
-}
 
 class LineWriter {
 public:
@@ -229,30 +209,15 @@ int readSettings(QIODevice &device, Tanimlamalar &model)
     return reader.error;
 }
 
-StartDecision dosyadan_oku(Tanimlamalar &model, OperatorDialogs &dialogs)
+int loadSettingsFile(Tanimlamalar &model, const QString &path)
 {
-    QFile file(settingsFilePath());
-    int code = SettingsError::None;
-    if (file.open(QIODevice::ReadOnly))
-        code = readSettings(file, model);
-    else
-        code = openFailureCode(file);
-    file.close();
-
-    if (code == SettingsError::None)
-        return StartDecision::Continue;
-    dialogs.inform(readFailureMessage(code));
-    if (code == SettingsError::PastEndOfFile)
-        return StartDecision::EndApplication;
-    if (code == SettingsError::FileNotFound)
-        dosyaya_kaydet(model, dialogs);
-    return StartDecision::Continue;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return openFailureCode(file);
+    return readSettings(file, model);
 }
 
-bool dosyaya_kaydet(const Tanimlamalar &model, OperatorDialogs &dialogs)
+int saveSettingsFile(const Tanimlamalar &model, const QString &path)
 {
-    const int code = writeWhole(settingsFilePath(), settingsFileBytes(model));
-    if (code != SettingsError::None)
-        dialogs.inform(writeFailureMessage(code));
-    return code == SettingsError::None;
+    return writeWhole(path, settingsFileBytes(model));
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "operator_dialogs.h"
+#include "platform_paths.h"
 #include "tanimlamalar.h"
 
 #include <QByteArray>
@@ -18,16 +18,14 @@ constexpr int PermissionDenied = 70;
 constexpr int PathNotFound = 76;
 }  // namespace SettingsError
 
-enum class StartDecision { Continue, EndApplication };
-
-// Reads the settings file into the model; a missing file is written from the model.
-// EndApplication when the file is cut short: the caller ends the application.
-StartDecision dosyadan_oku(Tanimlamalar &model, OperatorDialogs &dialogs);
+// Reads the settings file into the model, stopping at the first failure: the values read
+// before it stay. Returns SettingsError::None or the failure's code.
+int loadSettingsFile(Tanimlamalar &model, const QString &path = settingsFilePath());
 
 // Writes the whole model to the settings file, replacing it only after a complete write
 // where a file can be made beside it, else rewriting it in place.
-// Reports its own failures; true when the file was written.
-bool dosyaya_kaydet(const Tanimlamalar &model, OperatorDialogs &dialogs);
+// Returns SettingsError::None or the failure's code.
+int saveSettingsFile(const Tanimlamalar &model, const QString &path = settingsFilePath());
 
 // The file's bytes for the model: Windows-1254, CR LF after every line.
 QByteArray settingsFileBytes(const Tanimlamalar &model);

@@ -23,7 +23,22 @@ constexpr int kTicketImageSize = 1280;
 constexpr int kDateTimeFrameSize = 25;
 
 constexpr int16_t kEnabled = 100;
+// The priority count that means no limit, shown and typed as "MAX".
 constexpr int16_t kMaxCount = 255;
+inline const QString kMaxCountText = QStringLiteral("MAX");
+
+// Ticket layouts 0..15: the one a group prints and the number the editor sends one under.
+constexpr int kLayoutCount = 16;
+// A priority slot names group 1..16, or 0 for none ("Yok").
+constexpr int kSelectableGroups = 16;
+constexpr int kSlotGroupEntries = kSelectableGroups + 1;
+
+// ClockChip: 1 is the PCF8583, anything else the DS1307.
+constexpr int16_t kClockChipDs1307 = 0;
+constexpr int16_t kClockChipPcf8583 = 1;
+
+// The settings file and the ticket layout files are Turkish Windows text.
+constexpr const char *kCodePage = "windows-1254";
 
 using GroupArray = std::array<int16_t, kGroupEntries>;
 using PriorityTable = std::array<std::array<int16_t, kSlotEntries>, kTerminalEntries>;

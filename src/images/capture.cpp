@@ -5,13 +5,10 @@
 
 namespace {
 
-const QString kMaxText = QStringLiteral("MAX");
-constexpr int kSlotGroupEntries = 17;  // "Yok" and groups 1..16
-constexpr int kLayoutEntries = 16;
 
 std::optional<int16_t> countValue(const QString &text)
 {
-    if (text == kMaxText)
+    if (text == kMaxCountText)
         return kMaxCount;
     return ToInt16(ParseNumber(text));
 }
@@ -88,7 +85,7 @@ std::optional<BuildRefusal> captureGroupPanel(const PanelState &panels, Tanimlam
     }
     if (panels.limit != CheckState::Grey)
         model.GroupLimit[g] = panels.limit == CheckState::Ticked ? 1 : 0;
-    capture.selection(panels.layout, kLayoutEntries, model.GroupLayout[g],
+    capture.selection(panels.layout, kLayoutCount, model.GroupLayout[g],
                       refusalNames::groupField(g, GroupField::Layout));
     return capture.refusal;
 }

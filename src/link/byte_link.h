@@ -1,14 +1,26 @@
 #pragma once
 
 #include <QByteArray>
+#include <QObject>
 #include <QString>
 
 #include <cstdint>
 
+// How an attempt to open the port ended; the reason is in the operator's words.
+struct PortOpening {
+    enum class Result { Opened, InUse, NotFound, NoPermission, Failed };
+    Result result = Result::NotFound;
+    QString reason;  // empty when opened
+};
+
 // The serial port as the transfer engine sees it; tests put a scripted unit behind it.
-class ByteLink {
+class ByteLink : public QObject {
+    Q_OBJECT
 public:
-    virtual ~ByteLink() = default;
+    using QObject::QObject;
+
+    // Opens the device at 9600,N,8,1 without flow control.
+    virtual PortOpening openDevice(const QString &device) = 0;
     virtual bool isOpen() const = 0;
     virtual bool writeByte(uint8_t byte) = 0;
     // Every byte received and not yet read; empties the receive buffer.
@@ -16,7 +28,8 @@ public:
     virtual qint64 bytesAvailable() = 0;
     // Why the port is not open, for the operator ("Port bulunamadı."); empty when unknown.
     virtual QString notOpenReason() const = 0;
-    // The COM port text that start-up opened, or tried to open. The operator may have typed
-    // another number since, which applies only at the next start; the port's messages name this one.
-    virtual QString startupPortText() const = 0;
+
+signals:
+    void dataReceived();  // every arrival of bytes
+    void portLost();      // the device went away (adapter unplugged); the port is closed
 };

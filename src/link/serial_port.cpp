@@ -1,8 +1,6 @@
 #include "serial_port.h"
 
 #include "link_messages.h"
-#include "number_conversions.h"
-#include "platform_paths.h"
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
@@ -45,7 +43,7 @@ bool mayUseDevice([[maybe_unused]] const QString &device)
 }  // namespace
 
 SerialPort::SerialPort(QObject *parent)
-    : QObject(parent), port_(new QSerialPort(this)), notOpenReason_(portMissingReason())
+    : ByteLink(parent), port_(new QSerialPort(this)), notOpenReason_(portMissingReason())
 {
     connect(port_, &QSerialPort::readyRead, this, &SerialPort::dataReceived);
     connect(port_, &QSerialPort::errorOccurred, this, &SerialPort::onError);
@@ -53,51 +51,41 @@ SerialPort::SerialPort(QObject *parent)
 
 SerialPort::~SerialPort() = default;
 
-StartDecision SerialPort::openAtStartup(const QString &portText, OperatorDialogs &dialogs)
+PortOpening SerialPort::openDevice(const QString &device)
 {
-    startupPortText_ = portText;
-    const std::optional<int16_t> number = ToInt16(ParseNumber(portText));
-    if (!number || *number < 1) {
-        notOpenReason_ = portMissingReason();
-        return StartDecision::Continue;
-    }
-    const QString device = comPortDeviceName(*number);
     port_->setPortName(device);
     port_->setBaudRate(kBaudRate);
     port_->setParity(QSerialPort::NoParity);
     port_->setDataBits(QSerialPort::Data8);
     port_->setStopBits(QSerialPort::OneStop);
     port_->setFlowControl(QSerialPort::NoFlowControl);
-    if (!port_->open(QIODevice::ReadWrite)) {
-        if (!rememberOpenFailure(device))
-            return StartDecision::Continue;
-        dialogs.inform(portInUseMessage(portText));
-        return StartDecision::EndApplication;
-    }
+    if (!port_->open(QIODevice::ReadWrite))
+        return openFailure(device);
     requestLowLatency(int(port_->handle()));
     notOpenReason_.clear();
     lost_ = false;
-    return StartDecision::Continue;
+    return {PortOpening::Result::Opened, {}};
 }
 
-// True when another program holds the port.
-bool SerialPort::rememberOpenFailure(const QString &device)
+PortOpening SerialPort::openFailure(const QString &device)
 {
-    bool inUse = false;
+    PortOpening opening{PortOpening::Result::Failed, port_->errorString()};
     switch (port_->error()) {
     case QSerialPort::PermissionError:
-        inUse = mayUseDevice(device);
-        notOpenReason_ = inUse ? port_->errorString() : portPermissionReason();
+        if (!mayUseDevice(device))
+            opening = {PortOpening::Result::NoPermission, portPermissionReason()};
+        else
+            opening.result = PortOpening::Result::InUse;
         break;
     case QSerialPort::DeviceNotFoundError:
-        notOpenReason_ = portMissingReason();
+        opening = {PortOpening::Result::NotFound, portMissingReason()};
         break;
     default:
-        notOpenReason_ = port_->errorString();
         break;
     }
     port_->clearError();
-    return inUse;
+    notOpenReason_ = opening.reason;
+    return opening;
 }
 
 bool SerialPort::isOpen() const
@@ -148,11 +136,6 @@ qint64 SerialPort::bytesAvailable()
 QString SerialPort::notOpenReason() const
 {
     return notOpenReason_;
-}
-
-QString SerialPort::startupPortText() const
-{
-    return startupPortText_;
 }
 
 qint64 SerialPort::bytesHeldBySystem() const

@@ -1,6 +1,5 @@
 #include "transfer_engine.h"
 
-#include "link_messages.h"
 #include "number_conversions.h"
 
 #include <QThread>
@@ -55,9 +54,8 @@ QString progressCaption(int sentPosition, double divisor)
 
 }  // namespace
 
-TransferEngine::TransferEngine(Tanimlamalar &model, ByteLink &link, OperatorDialogs &dialogs, ProgressDisplay &progress,
-                               QObject *parent)
-    : QObject(parent), model_(model), link_(link), dialogs_(dialogs), progress_(progress), readDelay_(kReadDelay)
+TransferEngine::TransferEngine(Tanimlamalar &model, ByteLink &link, QObject *parent)
+    : QObject(parent), model_(model), link_(link), readDelay_(kReadDelay)
 {
     stallTimer_.setInterval(kStallCheckInterval);
     connect(&stallTimer_, &QTimer::timeout, this, &TransferEngine::checkForStall);
@@ -72,10 +70,10 @@ bool TransferEngine::startTransfer(TransferMode kind)
 {
     if (!link_.isOpen()) {
         becomeIdle();
-        dialogs_.inform(portNotOpenMessage(link_.startupPortText(), link_.notOpenReason()));
         return false;
     }
     lossReported_ = false;
+    wrongEchoes_ = 0;
     ++transferNumber_;
     model_.CurrentTransferMode = kind;
     model_.TransferPosition = 0;
@@ -115,7 +113,7 @@ void TransferEngine::portLost()
     if (lossReported_)
         return;
     lossReported_ = true;
-    dialogs_.inform(portLostMessage(link_.startupPortText()));
+    emit linkLost();
 }
 
 bool TransferEngine::isRunning() const
@@ -150,7 +148,8 @@ void TransferEngine::handleAnswer(const QByteArray &answer)
         const bool echoed = answer.size() == 1 && sent && static_cast<uint8_t>(answer[0]) == *sent;
         if (sent && !echoed) {
             const quint64 transfer = transferNumber_;
-            reportMismatch(*sent, answer);
+            ++wrongEchoes_;
+            emit echoMismatch(*sent, static_cast<uint8_t>(answer[0]));
             if (transfer != transferNumber_ || !isRunning())
                 return;  // replaced or lost while the box was open
         }
@@ -161,11 +160,6 @@ void TransferEngine::handleAnswer(const QByteArray &answer)
         return;
     }
     sendCurrentByte();
-}
-
-void TransferEngine::reportMismatch(uint8_t sent, const QByteArray &answer)
-{
-    dialogs_.inform(echoMismatchMessage(sent, static_cast<uint8_t>(answer[0])));
 }
 
 void TransferEngine::sendCurrentByte()
@@ -179,7 +173,7 @@ void TransferEngine::sendCurrentByte()
     }
     writeToUnit(*byte);
     const TransferMode kind = model_.CurrentTransferMode;
-    progress_.showProgress(kind, progressCaption(index, limitsOf(kind).divisor));
+    emit progress(kind, progressCaption(index, limitsOf(kind).divisor));
 }
 
 // Counted before the write, so that a quick answer is never among them: what waits then
@@ -192,8 +186,10 @@ bool TransferEngine::writeToUnit(uint8_t byte)
 
 void TransferEngine::endTransfer()
 {
+    const TransferMode kind = model_.CurrentTransferMode;
     model_.TransferFinished = true;
     becomeIdle();
+    emit finished(kind, wrongEchoes_);
 }
 
 void TransferEngine::becomeIdle()

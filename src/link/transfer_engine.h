@@ -1,8 +1,6 @@
 #pragma once
 
 #include "byte_link.h"
-#include "operator_dialogs.h"
-#include "progress_display.h"
 #include "tanimlamalar.h"
 
 #include <QObject>
@@ -20,17 +18,16 @@ constexpr uint8_t kStartByte = 0xAA;
 class TransferEngine : public QObject {
     Q_OBJECT
 public:
-    TransferEngine(Tanimlamalar &model, ByteLink &link, OperatorDialogs &dialogs, ProgressDisplay &progress,
-                   QObject *parent = nullptr);
+    TransferEngine(Tanimlamalar &model, ByteLink &link, QObject *parent = nullptr);
 
     // Sets the kind, position 0, not finished, and writes the start byte. When the port is
-    // not open it tells the operator why, leaves the transfer idle and returns false.
+    // not open it leaves the transfer idle and returns false.
     bool startTransfer(TransferMode kind);
 
     // The port's notification; also called when the port is found holding unnotified bytes.
     void MSComm1_OnComm(int commEvent = kCommEventReceive);
 
-    // The port went away mid-run: one message, the transfer idle.
+    // The port went away: the transfer idle, reported once.
     void portLost();
 
     bool isRunning() const;
@@ -39,10 +36,20 @@ public:
     // Tests of the longest transfers shorten it.
     void setReadDelay(std::chrono::milliseconds delay);
 
+signals:
+    // After every byte sent: "% " and the rounded percentage, for the kind's progress label.
+    void progress(TransferMode kind, const QString &caption);
+    // An answer that is not the echo of the byte sent. The transfer waits until every
+    // receiver has returned, so a message box shown here pauses it.
+    void echoMismatch(quint8 sent, quint8 received);
+    // The echo of the last byte has come, or there was nothing more to send.
+    void finished(TransferMode kind, int wrongEchoes);
+    // The port went away; once until the next transfer starts.
+    void linkLost();
+
 private:
     void handleNotification();
     void handleAnswer(const QByteArray &answer);
-    void reportMismatch(uint8_t sent, const QByteArray &answer);
     void sendCurrentByte();
     bool writeToUnit(uint8_t byte);
     void endTransfer();
@@ -53,8 +60,6 @@ private:
 
     Tanimlamalar &model_;
     ByteLink &link_;
-    OperatorDialogs &dialogs_;
-    ProgressDisplay &progress_;
     QTimer stallTimer_;
     std::chrono::milliseconds readDelay_;
     quint64 transferNumber_ = 0;  // tells a transfer apart from the one that replaced it
@@ -62,5 +67,6 @@ private:
     bool notedWhileHandling_ = false;
     bool notifiedSinceCheck_ = false;
     qint64 waitingAtLastWrite_ = 0;  // bytes in the port just before the last byte went out
+    int wrongEchoes_ = 0;
     bool lossReported_ = false;
 };

@@ -2,6 +2,7 @@
 #include "scripted_dialogs.h"
 #include "settings_file.h"
 #include "settings_folder.h"
+#include "settings_messages.h"
 
 #include <QtTest>
 

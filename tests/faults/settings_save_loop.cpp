@@ -12,28 +12,28 @@ namespace {
 
 constexpr int16_t kChangedStart = 999;
 
-class StderrDialogs : public OperatorDialogs {
-public:
-    void inform(const QString &text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
-    bool askYesNo(const QString &, const QString &) override { return false; }
-    QString chooseFileToOpen() override { return {}; }
-};
+bool save(const Tanimlamalar &model)
+{
+    const int code = saveSettingsFile(model);
+    if (code != SettingsError::None)
+        std::fprintf(stderr, "save failed with code %d\n", code);
+    return code == SettingsError::None;
+}
 
 }  // namespace
 
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    StderrDialogs dialogs;
     const Tanimlamalar zeros;
     Tanimlamalar changed;
     changed.GroupStart[0] = kChangedStart;
     if (QCoreApplication::arguments().contains(QStringLiteral("--once")))
-        return dosyaya_kaydet(zeros, dialogs) ? 0 : 1;
+        return save(zeros) ? 0 : 1;
     std::puts("saving");
     std::fflush(stdout);
     for (bool odd = false;; odd = !odd) {
-        if (!dosyaya_kaydet(odd ? changed : zeros, dialogs))
+        if (!save(odd ? changed : zeros))
             return 1;
     }
 }

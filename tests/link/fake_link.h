@@ -1,7 +1,7 @@
 #pragma once
 
 #include "byte_link.h"
-#include "progress_display.h"
+#include "unit_session.h"
 
 #include <QList>
 #include <QPair>
@@ -15,12 +15,15 @@ class FakeLink : public ByteLink {
 public:
     bool open = true;
     QString reason;
-    QString portText;  // the text start-up opened
     QByteArray written;
     QByteArray waiting;  // received and not yet read
     int reads = 0;
     std::function<void(uint8_t)> onWrite;
 
+    PortOpening openDevice(const QString &) override
+    {
+        return {open ? PortOpening::Result::Opened : PortOpening::Result::NotFound, reason};
+    }
     bool isOpen() const override { return open; }
     bool writeByte(uint8_t byte) override
     {
@@ -40,7 +43,6 @@ public:
     }
     qint64 bytesAvailable() override { return waiting.size(); }
     QString notOpenReason() const override { return reason; }
-    QString startupPortText() const override { return portText; }
 
     // A well-behaved unit: answers the start byte with `startAnswer`, echoes everything after it.
     // The next byte written is taken as the start byte.
@@ -54,10 +56,16 @@ public:
     }
 };
 
-class RecordingProgress : public ProgressDisplay {
+// Every progress caption the session reported.
+class RecordingProgress {
 public:
+    explicit RecordingProgress(UnitSession &session)
+    {
+        QObject::connect(&session, &UnitSession::progress, [this](TransferMode kind, const QString &caption) {
+            shown.append({kind, caption});
+        });
+    }
     QList<QPair<TransferMode, QString>> shown;
-    void showProgress(TransferMode kind, const QString &caption) override { shown.append({kind, caption}); }
     QStringList captions() const
     {
         QStringList all;

@@ -1,11 +1,11 @@
 #include "byte_sequence.h"
 #include "image_builder.h"
+#include "port_names.h"
 #include "run_until.h"
 #include "scripted_dialogs.h"
-#include "send_commands.h"
 #include "serial_port.h"
 #include "settings_folder.h"
-#include "transfer_engine.h"
+#include "unit_session.h"
 #include "unit_sim_process.h"
 
 #include <QFile>
@@ -20,25 +20,18 @@ namespace {
 constexpr int kButtonTransferMs = 60000;
 constexpr int kTerminalTransferMs = 400000;
 
-class RecordedProgress : public ProgressDisplay {
-public:
-    QStringList captions;
-    void showProgress(TransferMode, const QString &caption) override { captions << caption; }
-};
-
-// The main window's wiring of port and engine, without the window.
+// The session on a real port, without a window.
 struct LinkRig {
     Tanimlamalar model;
     ScriptedDialogs dialogs;
-    RecordedProgress progress;
     SerialPort port;
-    TransferEngine engine{model, port, dialogs, progress};
-    LinkContext context{model, engine, dialogs};
+    UnitSession session{model, dialogs, port};
+    QStringList captions;
 
     LinkRig()
     {
-        QObject::connect(&port, &SerialPort::dataReceived, &engine, [this] { engine.MSComm1_OnComm(); });
-        QObject::connect(&port, &SerialPort::portLost, &engine, &TransferEngine::portLost);
+        QObject::connect(&session, &UnitSession::progress,
+                         [this](TransferMode, const QString &caption) { captions << caption; });
     }
 };
 
@@ -84,7 +77,7 @@ private:
     }
     void openPort()
     {
-        QCOMPARE(rig_->port.openAtStartup(QStringLiteral("1"), rig_->dialogs), StartDecision::Continue);
+        QCOMPARE(rig_->session.openPort(QStringLiteral("1")), StartDecision::Continue);
         QVERIFY(rig_->port.isOpen());
     }
 
@@ -113,7 +106,7 @@ void TestLinkEndToEnd::portTextNamesThePort()
     UnitSimProcess unit(QStringLiteral(BILVEX_UNIT_SIM), linkPath(3));
     QVERIFY(QFile::link(QStringLiteral("/nonexistent/ttyUSB9"), linkPath(4)));
 
-    QCOMPARE(rig_->port.openAtStartup(portText, rig_->dialogs), StartDecision::Continue);
+    QCOMPARE(rig_->session.openPort(portText), StartDecision::Continue);
 
     QCOMPARE(rig_->port.isOpen(), opens);
     QCOMPARE(rig_->port.notOpenReason(), opens ? QString() : QStringLiteral("Port bulunamadı."));
@@ -124,11 +117,9 @@ void TestLinkEndToEnd::portHeldByAnotherProgramEndsTheStart()
 {
     auto unit = startUnit();
     SerialPort otherProgram;
-    ScriptedDialogs otherDialogs;
-    QCOMPARE(otherProgram.openAtStartup(QStringLiteral("1"), otherDialogs), StartDecision::Continue);
-    QVERIFY(otherProgram.isOpen());
+    QCOMPARE(otherProgram.openDevice(comPortDeviceName(1)).result, PortOpening::Result::Opened);
 
-    QCOMPARE(rig_->port.openAtStartup(QStringLiteral("1"), rig_->dialogs), StartDecision::EndApplication);
+    QCOMPARE(rig_->session.openPort(QStringLiteral("1")), StartDecision::EndApplication);
 
     QCOMPARE(rig_->dialogs.shown, QStringList{QStringLiteral("1 Numaralı Com Port açık. Tekrar deneyiniz.")});
     QVERIFY(!rig_->port.isOpen());
@@ -142,7 +133,7 @@ void TestLinkEndToEnd::buttonTransferSendsTheImageLessItsLastByte()
     model.GroupStart[2] = 300;
     QVERIFY(!buildButtonImage(model, model.ButtonImage));
 
-    Buton_Gonder_Click(rig_->context);
+    rig_->session.sendButtons();
     QVERIFY(runUntil([&] { return model.TransferFinished; }, kButtonTransferMs));
 
     const QByteArray received = unit->received();
@@ -151,9 +142,9 @@ void TestLinkEndToEnd::buttonTransferSendsTheImageLessItsLastByte()
     QCOMPARE(received, startAndImage(model.ButtonImage.data(), 2079));
     // Group 3's first number 300 = 0x012C, low byte to 0x1004, high byte to 0x1005.
     QCOMPARE(received.mid(1 + 20, 10), bytes({0xAA, 0x2C, 0x10, 0x04, 0xA0, 0xAA, 0x01, 0x10, 0x05, 0xA0}));
-    QCOMPARE(rig_->progress.captions.size(), 2079);
-    QCOMPARE(rig_->progress.captions.first(), QStringLiteral("%  0"));
-    QCOMPARE(rig_->progress.captions.last(), QStringLiteral("%  100"));
+    QCOMPARE(rig_->captions.size(), 2079);
+    QCOMPARE(rig_->captions.first(), QStringLiteral("%  0"));
+    QCOMPARE(rig_->captions.last(), QStringLiteral("%  100"));
     QVERIFY(rig_->dialogs.shown.isEmpty());
     QVERIFY2(summary.contains(QStringLiteral("416 records (last record cut by one byte")), qPrintable(summary));
     QVERIFY2(summary.contains(QStringLiteral("group 3: start 300,")), qPrintable(summary));
@@ -164,7 +155,7 @@ void TestLinkEndToEnd::clockTransferSendsTheFrame()
     auto unit = startUnit();
     openPort();
 
-    cmdTarihSaat_Click(rig_->context, QDateTime(QDate(2026, 12, 6), QTime(14, 35, 7)));
+    rig_->session.sendClock(QDateTime(QDate(2026, 12, 6), QTime(14, 35, 7)));
     QVERIFY(runUntil([&] { return rig_->model.TransferFinished; }, kButtonTransferMs));
 
     QCOMPARE(unit->received(), bytes({0xAA, 0xB4, 0x00, 0x07, 0xBE, 0xB4, 0x01, 0x35, 0xBE, 0xB4, 0x02, 0x14, 0xBE,
@@ -172,7 +163,7 @@ void TestLinkEndToEnd::clockTransferSendsTheFrame()
     const QStringList expectedCaptions{"%  0",  "%  4",  "%  9",  "%  13", "%  17", "%  22", "%  26", "%  30",
                                        "%  35", "%  39", "%  43", "%  48", "%  52", "%  57", "%  61", "%  65",
                                        "%  70", "%  74", "%  78", "%  83", "%  87", "%  91", "%  96", "%  100"};
-    QCOMPARE(rig_->progress.captions, expectedCaptions);
+    QCOMPARE(rig_->captions, expectedCaptions);
     QVERIFY(rig_->dialogs.shown.isEmpty());
     const QString summary = unit->stop();
     QVERIFY2(summary.contains(QStringLiteral("DS1307: 14:35:07 06.12.26")), qPrintable(summary));
@@ -198,12 +189,12 @@ void TestLinkEndToEnd::faultyUnitGivesOneBoxAndTheTransferEnds()
     auto unit = startUnit(fault);
     openPort();
 
-    cmdTarihSaat_Click(rig_->context, QDateTime(QDate(2026, 12, 6), QTime(14, 35, 7)));
+    rig_->session.sendClock(QDateTime(QDate(2026, 12, 6), QTime(14, 35, 7)));
     QVERIFY(runUntil([&] { return rig_->model.TransferFinished; }, kButtonTransferMs));
 
     QCOMPARE(rig_->dialogs.shown, QStringList{box});
     QCOMPARE(unit->received().size(), 1 + 24);
-    QCOMPARE(rig_->progress.captions.last(), QStringLiteral("%  100"));
+    QCOMPARE(rig_->captions.last(), QStringLiteral("%  100"));
 }
 
 void TestLinkEndToEnd::unitHangingUpIsReportedOnce()
@@ -212,7 +203,7 @@ void TestLinkEndToEnd::unitHangingUpIsReportedOnce()
     openPort();
     QVERIFY(!buildButtonImage(rig_->model, rig_->model.ButtonImage));
 
-    Buton_Gonder_Click(rig_->context);
+    rig_->session.sendButtons();
     QVERIFY(runUntil([&] { return !rig_->dialogs.shown.isEmpty(); }, kButtonTransferMs));
     QTest::qWait(300);
 
@@ -220,7 +211,7 @@ void TestLinkEndToEnd::unitHangingUpIsReportedOnce()
     QCOMPARE(rig_->model.CurrentTransferMode, TransferMode::None);
     QVERIFY(!rig_->port.isOpen());
 
-    Buton_Gonder_Click(rig_->context);
+    rig_->session.sendButtons();
     QCOMPARE(rig_->dialogs.shown.last(),
              QStringLiteral("1 Numaralı Com Port açık değil. Gönderim yapılamadı.\nPort bulunamadı."));
     QCOMPARE(rig_->model.CurrentTransferMode, TransferMode::None);
@@ -242,11 +233,11 @@ void TestLinkEndToEnd::portMessagesNameThePortOpenedAtStart()
     QFETCH(QString, message);
     auto unit = startUnit({QStringLiteral("--hangup-after"), QStringLiteral("100")});
     QVERIFY(QFile::link(QStringLiteral("/nonexistent/ttyUSB9"), linkPath(7)));
-    rig_->port.openAtStartup(portText, rig_->dialogs);
+    rig_->session.openPort(portText);
     // The operator types another number; it applies only at the next start.
     rig_->model.Text4 = QStringLiteral("5");
 
-    Buton_Gonder_Click(rig_->context);
+    rig_->session.sendButtons();
     QVERIFY(runUntil([&] { return !rig_->dialogs.shown.isEmpty(); }, kButtonTransferMs));
 
     QCOMPARE(rig_->dialogs.shown.first(), message);
@@ -266,7 +257,7 @@ void TestLinkEndToEnd::bytesQtHasNotSeenAreCountedAndRead()
     // Qt's notifier then finds nothing to read; the port must neither be taken for lost
     // nor stop notifying.
     QTest::qWait(600);
-    cmdTarihSaat_Click(rig_->context, QDateTime(QDate(2026, 12, 6), QTime(14, 35, 7)));
+    rig_->session.sendClock(QDateTime(QDate(2026, 12, 6), QTime(14, 35, 7)));
     QVERIFY(runUntil([&] { return rig_->model.TransferFinished; }, kButtonTransferMs));
     QVERIFY(rig_->dialogs.shown.isEmpty());
     QVERIFY(rig_->port.isOpen());
@@ -291,7 +282,7 @@ void TestLinkEndToEnd::readThatFoundNothingKeepsThePort()
 
     QVERIFY(rig_->port.isOpen());
     QVERIFY(readNotifier->isEnabled());
-    cmdTarihSaat_Click(rig_->context, QDateTime(QDate(2026, 12, 6), QTime(14, 35, 7)));
+    rig_->session.sendClock(QDateTime(QDate(2026, 12, 6), QTime(14, 35, 7)));
     QVERIFY(runUntil([&] { return rig_->model.TransferFinished; }, kButtonTransferMs));
     QVERIFY(rig_->dialogs.shown.isEmpty());
 }
@@ -308,7 +299,7 @@ void TestLinkEndToEnd::terminalTransferSendsTheImageLessItsLastByte()
     model.PriorityCount[1][0] = 255;
     QVERIFY(!buildTerminalImage(model, model.TerminalImage));
 
-    Terminal_Gonder_Click(rig_->context);
+    rig_->session.sendTerminals();
     QVERIFY(runUntil([&] { return model.TransferFinished; }, kTerminalTransferMs));
 
     const QByteArray received = unit->received();
@@ -317,7 +308,7 @@ void TestLinkEndToEnd::terminalTransferSendsTheImageLessItsLastByte()
     // Terminal 2, slot 1: group 3 at address 64, count MAX at address 96.
     QCOMPARE(received.mid(1 + 320, 5), bytes({0xAA, 0x03, 0x00, 0x40, 0xA0}));
     QCOMPARE(received.mid(1 + 20960, 5), bytes({0xAA, 0xFF, 0x00, 0x60, 0xA0}));
-    QCOMPARE(rig_->progress.captions.last(), QStringLiteral("%  100"));
+    QCOMPARE(rig_->captions.last(), QStringLiteral("%  100"));
     QVERIFY(rig_->dialogs.shown.isEmpty());
     const QString summary = unit->stop();
     QVERIFY2(summary.contains(QStringLiteral("terminal 2: slot 1 group 3 count MAX")), qPrintable(summary));

@@ -1,6 +1,6 @@
 #include "fake_link.h"
 #include "scripted_dialogs.h"
-#include "transfer_engine.h"
+#include "unit_session.h"
 
 #include <QtTest>
 
@@ -46,12 +46,13 @@ struct Rig {
     std::unique_ptr<Tanimlamalar> model = std::make_unique<Tanimlamalar>();
     FakeLink link;
     ScriptedDialogs dialogs;
-    RecordingProgress progress;
-    TransferEngine engine{*model, link, dialogs, progress};
+    UnitSession session{*model, dialogs, link};
+    TransferEngine &engine = session.engine();
+    RecordingProgress progress{session};
 
     Rig()
     {
-        link.portText = QStringLiteral("3");
+        session.openPort(QStringLiteral("3"));
         for (int i = 0; i < kClockFrame.size(); ++i)
             model->DateTimeFrame[i] = static_cast<uint8_t>(kClockFrame[i]);
         fillWithPattern(model->ButtonImage);
@@ -118,7 +119,7 @@ void TestTransferEngine::startByteAnswerIsNeverCompared()
 {
     QFETCH(QByteArray, answer);
     Rig rig;
-    QVERIFY(rig.engine.startTransfer(TransferMode::DateTime));
+    QVERIFY(rig.session.send(TransferMode::DateTime));
     rig.receive(answer);
     QCOMPARE(rig.link.written, bytes({0xAA, 0xB4}));
     QCOMPARE(rig.dialogs.shown, QStringList());
@@ -143,7 +144,7 @@ void TestTransferEngine::sendsExactlyTheKindsBytes()
     Rig rig;
     rig.engine.setReadDelay(std::chrono::milliseconds(0));
     rig.link.answerLikeTheUnit();
-    rig.engine.startTransfer(kind);
+    rig.session.send(kind);
     rig.notifyUntilIdle();
 
     const QByteArray image = kind == TransferMode::DateTime ? kClockFrame : patternBytes(count);
@@ -173,7 +174,7 @@ void TestTransferEngine::wrongAnswerShowsOneBoxAndGoesOn()
     QFETCH(QByteArray, answer);
     QFETCH(QString, message);
     Rig rig;
-    rig.engine.startTransfer(TransferMode::DateTime);
+    rig.session.send(TransferMode::DateTime);
     rig.receive(bytes({0x00}));
     rig.receive(answer);
     QCOMPARE(rig.dialogs.shown, QStringList{message});
@@ -187,7 +188,7 @@ void TestTransferEngine::wrongAnswerShowsOneBoxAndGoesOn()
 void TestTransferEngine::wrongEchoOfLastByteEndsTransfer()
 {
     Rig rig;
-    rig.engine.startTransfer(TransferMode::DateTime);
+    rig.session.send(TransferMode::DateTime);
     rig.receive(bytes({0x00}));
     for (int i = 0; i < 23; ++i)
         rig.receive(kClockFrame.mid(i, 1));
@@ -216,7 +217,7 @@ void TestTransferEngine::bytesWhileIdleAreSwallowedByNextTransfer()
     Rig rig;
     if (afterATransfer) {
         rig.link.answerLikeTheUnit();
-        rig.engine.startTransfer(TransferMode::DateTime);
+        rig.session.send(TransferMode::DateTime);
         rig.notifyUntilIdle();
         rig.link.onWrite = nullptr;
         rig.link.written.clear();
@@ -227,7 +228,7 @@ void TestTransferEngine::bytesWhileIdleAreSwallowedByNextTransfer()
     QCOMPARE(rig.link.reads, readsBefore);
     QCOMPARE(rig.link.waiting, bytes({0x11, 0x22, 0x33}));
 
-    rig.engine.startTransfer(TransferMode::ButtonSettings);
+    rig.session.send(TransferMode::ButtonSettings);
     QTest::qWait(answerDelayMs);
     QCOMPARE(rig.link.written, bytes({0xAA}));
     rig.receive(bytes({0x00}));
@@ -239,13 +240,13 @@ void TestTransferEngine::bytesWhileIdleAreSwallowedByNextTransfer()
 void TestTransferEngine::newSendAbandonsRunningTransfer()
 {
     Rig rig;
-    rig.engine.startTransfer(TransferMode::ButtonSettings);
+    rig.session.send(TransferMode::ButtonSettings);
     rig.receive(bytes({0x00}));
     rig.receive(bytes({patternByte(0)}));
     QCOMPARE(rig.model->TransferPosition, 2.0);
 
     rig.link.written.clear();
-    QVERIFY(rig.engine.startTransfer(TransferMode::DateTime));
+    QVERIFY(rig.session.send(TransferMode::DateTime));
     QCOMPARE(rig.link.written, bytes({0xAA}));
     QCOMPARE(rig.model->TransferPosition, 0.0);
     QCOMPARE(rig.model->CurrentTransferMode, TransferMode::DateTime);
@@ -259,7 +260,7 @@ void TestTransferEngine::clockProgressCountsUpToHundred()
 {
     Rig rig;
     rig.link.answerLikeTheUnit();
-    rig.engine.startTransfer(TransferMode::DateTime);
+    rig.session.send(TransferMode::DateTime);
     rig.notifyUntilIdle();
     QStringList expected;
     for (int p : {0, 4, 9, 13, 17, 22, 26, 30, 35, 39, 43, 48, 52, 57, 61, 65, 70, 74, 78, 83, 87, 91, 96, 100})
@@ -287,7 +288,7 @@ void TestTransferEngine::progressCaptions()
     Rig rig;
     rig.engine.setReadDelay(std::chrono::milliseconds(0));
     rig.link.answerLikeTheUnit();
-    rig.engine.startTransfer(kind);
+    rig.session.send(kind);
     rig.notifyUntilIdle();
     const QStringList captions = rig.progress.captions();
     QCOMPARE(captions.size(), count);
@@ -297,7 +298,7 @@ void TestTransferEngine::progressCaptions()
 
     // The next send leaves the caption alone until its first byte goes out.
     rig.link.answerLikeTheUnit();
-    rig.engine.startTransfer(kind);
+    rig.session.send(kind);
     QCOMPARE(rig.progress.shown.size(), count);
     rig.engine.MSComm1_OnComm();
     QCOMPARE(rig.progress.captions().last(), QStringLiteral("%  0"));
@@ -315,7 +316,7 @@ void TestTransferEngine::otherPortEventsReadNothing()
 {
     QFETCH(int, event);
     Rig rig;
-    rig.engine.startTransfer(TransferMode::DateTime);
+    rig.session.send(TransferMode::DateTime);
     rig.link.waiting = bytes({0x00});
     rig.engine.MSComm1_OnComm(event);
     QCOMPARE(rig.link.reads, 0);
@@ -326,7 +327,7 @@ void TestTransferEngine::otherPortEventsReadNothing()
 void TestTransferEngine::emptyReadDoesNotAdvance()
 {
     Rig rig;
-    rig.engine.startTransfer(TransferMode::DateTime);
+    rig.session.send(TransferMode::DateTime);
     rig.receive(bytes({0x00}));
     rig.receive(QByteArray());
     QCOMPARE(rig.link.reads, 2);
@@ -340,7 +341,7 @@ void TestTransferEngine::emptyReadDoesNotAdvance()
 void TestTransferEngine::notificationDuringBoxIsHandledAfterIt()
 {
     Rig rig;
-    rig.engine.startTransfer(TransferMode::DateTime);
+    rig.session.send(TransferMode::DateTime);
     rig.receive(bytes({0x00}));
 
     int writtenWhileOpen = -1;
@@ -369,7 +370,7 @@ void TestTransferEngine::notificationDuringBoxIsHandledAfterIt()
 void TestTransferEngine::rebuiltImageIsSentFromThenOn()
 {
     Rig rig;
-    rig.engine.startTransfer(TransferMode::ButtonSettings);
+    rig.session.send(TransferMode::ButtonSettings);
     rig.receive(bytes({0x00}));
     rig.receive(bytes({patternByte(0)}));
     rig.model->ButtonImage[2] = 0x5A;
@@ -383,7 +384,7 @@ void TestTransferEngine::rebuiltImageIsSentFromThenOn()
 void TestTransferEngine::stalledNotifierIsCoveredByTheGuard()
 {
     Rig rig;
-    rig.engine.startTransfer(TransferMode::DateTime);
+    rig.session.send(TransferMode::DateTime);
     // Bytes arrive, but the port never notifies.
     rig.link.waiting = bytes({0x00});
     QTRY_COMPARE(rig.link.written, bytes({0xAA, 0xB4}));
@@ -395,7 +396,7 @@ void TestTransferEngine::stalledNotifierIsCoveredByTheGuard()
 void TestTransferEngine::silentUnitIsWaitedFor()
 {
     Rig rig;
-    rig.engine.startTransfer(TransferMode::DateTime);
+    rig.session.send(TransferMode::DateTime);
     rig.receive(bytes({0x00}));
     QTest::qWait(700);
     QVERIFY(rig.engine.isRunning());
@@ -426,7 +427,7 @@ void TestTransferEngine::sendWithPortClosedTellsWhy()
     Rig rig;
     rig.link.open = false;
     rig.link.reason = reason;
-    QVERIFY(!rig.engine.startTransfer(TransferMode::ButtonSettings));
+    QVERIFY(!rig.session.send(TransferMode::ButtonSettings));
     QCOMPARE(rig.dialogs.shown, QStringList{message});
     QCOMPARE(rig.model->CurrentTransferMode, TransferMode::None);
     QVERIFY(rig.link.written.isEmpty());
@@ -437,7 +438,7 @@ void TestTransferEngine::sendWithPortClosedTellsWhy()
 void TestTransferEngine::lostPortIsReportedOnce()
 {
     Rig rig;
-    rig.engine.startTransfer(TransferMode::ButtonSettings);
+    rig.session.send(TransferMode::ButtonSettings);
     rig.receive(bytes({0x00}));
     rig.link.open = false;
     rig.engine.portLost();
@@ -446,7 +447,7 @@ void TestTransferEngine::lostPortIsReportedOnce()
     QCOMPARE(rig.model->CurrentTransferMode, TransferMode::None);
     rig.receive(bytes({patternByte(0)}));
     QCOMPARE(rig.link.reads, 1);
-    QVERIFY(!rig.engine.startTransfer(TransferMode::ButtonSettings));
+    QVERIFY(!rig.session.send(TransferMode::ButtonSettings));
     QCOMPARE(rig.dialogs.shown.size(), 2);
     QVERIFY(rig.dialogs.shown.last().startsWith(QStringLiteral("3 Numaralı Com Port açık değil.")));
 }
@@ -454,7 +455,7 @@ void TestTransferEngine::lostPortIsReportedOnce()
 void TestTransferEngine::portLostWhileBoxOpenSendsNothingMore()
 {
     Rig rig;
-    rig.engine.startTransfer(TransferMode::DateTime);
+    rig.session.send(TransferMode::DateTime);
     rig.receive(bytes({0x00}));
     bool lost = false;
     rig.dialogs.whileBoxOpen = [&] {
@@ -472,7 +473,7 @@ void TestTransferEngine::ticketTransferWithoutLayoutSendsNothing()
 {
     Rig rig;
     rig.model->TicketImage.clear();
-    rig.engine.startTransfer(TransferMode::TicketData);
+    rig.session.send(TransferMode::TicketData);
     rig.receive(bytes({0x00}));
     QCOMPARE(rig.link.written, bytes({0xAA}));
     QVERIFY(!rig.engine.isRunning());

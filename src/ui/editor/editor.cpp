@@ -3,7 +3,6 @@
 #include "ticket_image.h"
 #include "ticket_layout_parser.h"
 #include "ticket_numbers.h"
-#include "ticket_send.h"
 #include "ticket_view.h"
 
 #include <QCloseEvent>
@@ -35,8 +34,8 @@ QLabel *addLabel(QWidget *parent, const char *name, const QString &caption)
 
 }  // namespace
 
-Editor::Editor(Tanimlamalar &model, TransferEngine &engine, OperatorDialogs &dialogs, QWidget *mainWindow)
-    : QWidget(nullptr, Qt::Window), model_(model), link_{model, engine, dialogs}, mainWindow_(mainWindow)
+Editor::Editor(Tanimlamalar &model, UnitSession &session, OperatorDialogs &dialogs, QWidget *mainWindow)
+    : QWidget(nullptr, Qt::Window), model_(model), session_(session), dialogs_(dialogs), mainWindow_(mainWindow)
 {
     setObjectName(QStringLiteral("Editor"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -70,7 +69,7 @@ void Editor::buildControls()
     ticketNumber_ = new QComboBox(this);
     ticketNumber_->setObjectName(QStringLiteral("Bilet_No_Combo"));
     ticketNumber_->setPlaceholderText(QStringLiteral("Bilet Data Numarası"));
-    for (int n = 0; n < kTicketNumberCount; ++n)
+    for (int n = 0; n < kLayoutCount; ++n)
         ticketNumber_->addItem(ticketItemText(n));
 
     auto *layout = new QVBoxLayout(this);
@@ -85,6 +84,10 @@ void Editor::buildControls()
     connect(open, &QPushButton::clicked, this, &Editor::Ticket_Open_Click);
     connect(back, &QPushButton::clicked, this, &Editor::Config_Click);
     connect(send, &QPushButton::clicked, this, &Editor::Send_Control_Click);
+    connect(&session_, &UnitSession::progress, this, [this](TransferMode kind, const QString &caption) {
+        if (kind == TransferMode::TicketData)
+            progress_->setText(caption);
+    });
 }
 
 void Editor::Form_Load()
@@ -92,7 +95,7 @@ void Editor::Form_Load()
     ticketNumber_->setCurrentIndex(0);
 }
 
-Editor *Editor::showInsteadOf(QPointer<Editor> &editor, Tanimlamalar &model, TransferEngine &engine,
+Editor *Editor::showInsteadOf(QPointer<Editor> &editor, Tanimlamalar &model, UnitSession &session,
                               OperatorDialogs &dialogs, QWidget *mainWindow)
 {
     mainWindow->hide();
@@ -100,14 +103,9 @@ Editor *Editor::showInsteadOf(QPointer<Editor> &editor, Tanimlamalar &model, Tra
     // a window the application runs for, so closing a box or dialog over it does not end the
     // application, and it gets a taskbar entry of its own. The main window deletes it.
     if (!editor)
-        editor = new Editor(model, engine, dialogs, mainWindow);
+        editor = new Editor(model, session, dialogs, mainWindow);
     editor->show();
     return editor;
-}
-
-QLabel *Editor::progressLabel() const
-{
-    return progress_;
 }
 
 void Editor::Ticket_Open_Click()
@@ -117,7 +115,7 @@ void Editor::Ticket_Open_Click()
 
 void Editor::bilet_dosyasi_oku()
 {
-    const QString path = link_.dialogs.chooseFileToOpen();
+    const QString path = dialogs_.chooseFileToOpen();
     if (path.isEmpty())
         return;
     const std::optional<QByteArray> layout = readLayoutFile(path);
@@ -135,7 +133,7 @@ void Editor::Config_Click()
 
 void Editor::Send_Control_Click()
 {
-    sendTicket(link_, ticketNumber_->currentIndex());
+    session_.sendTicket(ticketNumber_->currentIndex());
 }
 
 void Editor::closeEvent(QCloseEvent *event)

@@ -1,9 +1,8 @@
 #pragma once
 
 #include "operator_dialogs.h"
-#include "send_commands.h"
 #include "tanimlamalar.h"
-#include "transfer_engine.h"
+#include "unit_session.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -18,15 +17,12 @@ class QTextEdit;
 class Editor : public QWidget {
     Q_OBJECT
 public:
-    Editor(Tanimlamalar &model, TransferEngine &engine, OperatorDialogs &dialogs, QWidget *mainWindow);
+    Editor(Tanimlamalar &model, UnitSession &session, OperatorDialogs &dialogs, QWidget *mainWindow);
 
     // Ticket_Editor_Click of the main window: hides it and shows the editor held in `editor`,
     // creating it when there is none yet or the last one was closed.
-    static Editor *showInsteadOf(QPointer<Editor> &editor, Tanimlamalar &model, TransferEngine &engine,
+    static Editor *showInsteadOf(QPointer<Editor> &editor, Tanimlamalar &model, UnitSession &session,
                                  OperatorDialogs &dialogs, QWidget *mainWindow);
-
-    // Label1, where the ticket transfer's progress is shown.
-    QLabel *progressLabel() const;
 
     void Ticket_Open_Click();
     void Config_Click();
@@ -42,7 +38,8 @@ private:
     void showMainWindow();
 
     Tanimlamalar &model_;
-    LinkContext link_;
+    UnitSession &session_;
+    OperatorDialogs &dialogs_;
     QPointer<QWidget> mainWindow_;
     QTextEdit *ticket_ = nullptr;
     QLabel *progress_ = nullptr;

@@ -1,7 +1,8 @@
 #include "main_menu.h"
 
 #include "main_menu_texts.h"
-#include "settings_file.h"
+#include "panel_load.h"
+#include "settings_messages.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -34,7 +35,7 @@ void Main_Menu::cmdKaydet_Click()
 
 void Main_Menu::Ticket_Editor_Click()
 {
-    Editor::showInsteadOf(editor_, model_, engine_, dialogs_, this);
+    Editor::showInsteadOf(editor_, model_, session_, dialogs_, this);
 }
 
 // Not gated: the clock chip follows every selection, also those the load makes.
@@ -45,15 +46,15 @@ void Main_Menu::Saat_Cipi_Combo_Click()
 
 void Main_Menu::cmdTarihSaat_Click()
 {
-    ::cmdTarihSaat_Click(link_);
+    session_.sendClock();
 }
 
 void Main_Menu::Buton_Gonder_Click()
 {
-    ::Buton_Gonder_Click(link_);
+    session_.sendButtons();
 }
 
 void Main_Menu::Terminal_Gonder_Click()
 {
-    ::Terminal_Gonder_Click(link_);
+    session_.sendTerminals();
 }

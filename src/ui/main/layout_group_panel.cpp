@@ -38,7 +38,7 @@ QStringList groupEntries()
 QStringList layoutEntries()
 {
     QStringList entries;
-    for (int n = 1; n <= kLayoutEntries; ++n)
+    for (int n = 1; n <= kLayoutCount; ++n)
         entries << texts::kLayoutEntry.arg(n);
     return entries;
 }

@@ -17,7 +17,6 @@ constexpr int kTerminalComboLeft = 3120;
 constexpr int kCaptionGap = 60;
 constexpr int kFirstRowTop = 1440;
 constexpr int kRowPitch = 480;
-constexpr int kSelectableGroups = 16;  // a priority slot names groups 1..16 only
 constexpr int kLowerCaseEntry = 7;
 
 QStringList terminalEntries()

@@ -4,7 +4,6 @@
 #include "image_builder.h"
 #include "main_menu_texts.h"
 #include "number_validators.h"
-#include "serial_port.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -35,13 +34,8 @@ CheckState checkState(const QCheckBox *box)
 
 }  // namespace
 
-Main_Menu::Main_Menu(Tanimlamalar &model, OperatorDialogs &dialogs, SerialPort &port, QWidget *parent)
-    : QWidget(parent),
-      model_(model),
-      dialogs_(dialogs),
-      port_(port),
-      engine_(model, port, dialogs, *this),
-      link_{model, engine_, dialogs}
+Main_Menu::Main_Menu(Tanimlamalar &model, OperatorDialogs &dialogs, UnitSession &session, QWidget *parent)
+    : QWidget(parent), model_(model), dialogs_(dialogs), session_(session)
 {
     setObjectName(QStringLiteral("Main_Menu"));
     setWindowTitle(texts::kWindowTitle);
@@ -54,7 +48,7 @@ Main_Menu::Main_Menu(Tanimlamalar &model, OperatorDialogs &dialogs, SerialPort &
     for (const PriorityRow &row : c_.rows)
         row.txtOncelikSayisi->setValidator(new PriorityCountValidator(row.txtOncelikSayisi));
     connectControls();
-    connectPort();
+    connect(&session_, &UnitSession::progress, this, &Main_Menu::showProgress);
 }
 
 Main_Menu::~Main_Menu()
@@ -67,12 +61,6 @@ void Main_Menu::connectControls()
     connectTerminalPanel();
     connectGroupPanel();
     connectFreeControls();
-}
-
-void Main_Menu::connectPort()
-{
-    connect(&port_, &SerialPort::dataReceived, &engine_, [this] { engine_.MSComm1_OnComm(); });
-    connect(&port_, &SerialPort::portLost, &engine_, &TransferEngine::portLost);
 }
 
 // Qt reports an operator's choice with activated (also for the entry already shown) and
@@ -143,11 +131,7 @@ void Main_Menu::showProgress(TransferMode kind, const QString &caption)
     case TransferMode::DateTime:
         label = c_.Label20;
         break;
-    case TransferMode::TicketData:
-        // Shown only while the editor window exists; a closed editor takes its label with it.
-        if (editor_)
-            label = editor_->progressLabel();
-        break;
+    case TransferMode::TicketData:  // the editor shows its own
     case TransferMode::None:
         break;
     }

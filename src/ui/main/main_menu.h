@@ -4,11 +4,9 @@
 #include "main_menu_controls.h"
 #include "operator_dialogs.h"
 #include "panel_state.h"
-#include "progress_display.h"
-#include "send_commands.h"
-#include "settings_file.h"
+#include "start_decision.h"
 #include "tanimlamalar.h"
-#include "transfer_engine.h"
+#include "unit_session.h"
 
 #include <QHash>
 #include <QPointer>
@@ -16,28 +14,25 @@
 
 #include <functional>
 
-class SerialPort;
 class QCheckBox;
 class QComboBox;
 
 // The operator's window: the terminal priority panel, the group settings panel, the COM
-// port frame, the clock and editor commands, and the serial port on which every transfer runs.
+// port frame, the clock and editor commands. Transfers run through the session with the unit.
 //
 // A selection or tick made by code runs the same click handler as the operator's (see
 // selectEntry and setTicked); the handlers that would take it for an edit return at once
 // while FormLoading or PanelLoading is set.
-class Main_Menu : public QWidget, public ProgressDisplay {
+class Main_Menu : public QWidget {
     Q_OBJECT
 public:
-    Main_Menu(Tanimlamalar &model, OperatorDialogs &dialogs, SerialPort &port, QWidget *parent = nullptr);
+    Main_Menu(Tanimlamalar &model, OperatorDialogs &dialogs, UnitSession &session, QWidget *parent = nullptr);
     ~Main_Menu() override;
     Main_Menu(const Main_Menu &) = delete;
     Main_Menu &operator=(const Main_Menu &) = delete;
 
     // The start-up; EndApplication when the application must end before the window shows.
     StartDecision Form_Load();
-
-    void showProgress(TransferMode kind, const QString &caption) override;
 
     // Fills both panels from the model for the selected terminal and group.
     void Terminal_Yukle();
@@ -52,7 +47,7 @@ private:
     void connectTerminalPanel();
     void connectGroupPanel();
     void connectFreeControls();
-    void connectPort();
+    void showProgress(TransferMode kind, const QString &caption);
 
     void onClick(QComboBox *combo, const std::function<void()> &handler);
     void onClick(QCheckBox *box, const std::function<void()> &handler);
@@ -92,9 +87,7 @@ private:
 
     Tanimlamalar &model_;
     OperatorDialogs &dialogs_;
-    SerialPort &port_;
-    TransferEngine engine_;
-    LinkContext link_;
+    UnitSession &session_;
     MainMenuControls c_{};
     QHash<const QObject *, std::function<void()>> clickHandlers_;
     QPointer<Editor> editor_;

@@ -19,7 +19,6 @@ inline const QString kNoGroup = QStringLiteral("Yok");
 inline const QString kGroupEntry = QStringLiteral("%1. Buton");
 inline const QString kGroupEntrySeven = QStringLiteral("7. buton");  // lower-case b, as the unit's installers know it
 inline const QString kTerminalGonder = QStringLiteral("Terminal Ayarlarını Gönder");
-inline const QString kMaxText = QStringLiteral("MAX");
 
 // Group settings panel
 inline const QString kFrame2 = QStringLiteral("Buton Ayarları");

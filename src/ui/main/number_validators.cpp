@@ -1,6 +1,7 @@
 #include "number_validators.h"
 
 #include "main_menu_texts.h"
+#include "tanimlamalar.h"
 
 #include <algorithm>
 
@@ -35,9 +36,9 @@ QValidator::State TicketNumberValidator::validate(QString &input, int &) const
 
 QValidator::State PriorityCountValidator::validate(QString &input, int &) const
 {
-    if (input == texts::kMaxText)
+    if (input == kMaxCountText)
         return Acceptable;
-    if (texts::kMaxText.startsWith(input) && !input.isEmpty())
+    if (kMaxCountText.startsWith(input) && !input.isEmpty())
         return Intermediate;
     return digitsUpTo(input, kHighestTypedCount);
 }

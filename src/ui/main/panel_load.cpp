@@ -6,7 +6,6 @@
 namespace {
 
 constexpr int16_t kLimitOn = 1;
-constexpr int16_t kPcf8583 = 1;
 
 std::optional<bool> storedFlag(int16_t value, int16_t on)
 {
@@ -21,7 +20,7 @@ std::optional<bool> storedFlag(int16_t value, int16_t on)
 
 QString countText(int16_t count)
 {
-    return count == kMaxCount ? texts::kMaxText : FormatSigned(count);
+    return count == kMaxCount ? kMaxCountText : FormatSigned(count);
 }
 
 int listPosition(int value, int entries)
@@ -33,7 +32,7 @@ std::array<SlotLoad, kPanelSlotCount> terminalLoad(const Tanimlamalar &model, in
 {
     std::array<SlotLoad, kPanelSlotCount> rows;
     for (int s = 0; s < kPanelSlotCount; ++s) {
-        rows[s] = {listPosition(model.PriorityGroup[terminal][s], kSlotSelectorEntries),
+        rows[s] = {listPosition(model.PriorityGroup[terminal][s], kSlotGroupEntries),
                    countText(model.PriorityCount[terminal][s])};
     }
     return rows;
@@ -47,8 +46,8 @@ GroupLoad groupLoad(const Tanimlamalar &model, int group)
             FormatPlain(model.GroupLastIssued[group]),
             storedFlag(model.GroupEnable[group], kEnabled),
             storedFlag(model.GroupLimit[group], kLimitOn),
-            listPosition(model.GroupLayout[group], kLayoutEntries),
-            model.ClockChip == kPcf8583 ? 1 : 0};
+            listPosition(model.GroupLayout[group], kLayoutCount),
+            model.ClockChip == kClockChipPcf8583 ? 1 : 0};
 }
 
 QString enableCaption(bool ticked)
@@ -73,4 +72,10 @@ const QStringList &enableRowNames()
         QStringLiteral("Limit_Check"),
     };
     return names;
+}
+
+void Saat_Cipi_Combo_Click(Tanimlamalar &model, int selectedIndex)
+{
+    if (selectedIndex == 0 || selectedIndex == 1)
+        model.ClockChip = selectedIndex == 0 ? kClockChipDs1307 : kClockChipPcf8583;
 }

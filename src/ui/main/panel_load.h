@@ -11,10 +11,6 @@
 // What filling the two panels from the model puts into their controls. A stored value
 // that a selector cannot show gives the position -1: the selector then shows no entry.
 
-constexpr int kSlotSelectorEntries = 17;  // "Yok" and "1. Buton" .. "16. Buton"
-constexpr int kLayoutEntries = 16;        // "1. Bilet Datası" .. "16. Bilet Datası"
-constexpr int kClockChipEntries = 2;      // "DS1307", "PCF8583"
-
 struct SlotLoad {
     int position = 0;  // Buton_Listesi_Combo
     QString count;     // txtOncelikSayisi
@@ -34,6 +30,9 @@ int listPosition(int value, int entries);
 
 std::array<SlotLoad, kPanelSlotCount> terminalLoad(const Tanimlamalar &model, int terminal);
 GroupLoad groupLoad(const Tanimlamalar &model, int group);
+
+// Saat_Cipi_Combo: entry 0 = DS1307, 1 = PCF8583; no selection (-1) leaves ClockChip unchanged.
+void Saat_Cipi_Combo_Click(Tanimlamalar &model, int selectedIndex);
 
 QString enableCaption(bool ticked);
 QString limitCaption(bool ticked);

@@ -2,20 +2,20 @@
 
 #include "group_steppers.h"
 #include "main_menu_texts.h"
+#include "tanimlamalar.h"
 #include "number_conversions.h"
 
 namespace {
 
 constexpr double kHighestCount = 254;
-constexpr double kMaxCountValue = 255;
 
 StepResult stepUp(const QString &text, int step)
 {
-    if (text == texts::kMaxText)
+    if (text == kMaxCountText)
         return {texts::kCountIsMax, std::nullopt};
     const double v = ParseNumber(text) + step;
     if (v > kHighestCount)
-        return {texts::kCountAbove254, texts::kMaxText};
+        return {texts::kCountAbove254, kMaxCountText};
     return {std::nullopt, FormatPlain(v)};
 }
 
@@ -23,14 +23,14 @@ StepResult stepUp(const QString &text, int step)
 // down lands on 255, which the next load shows as "MAX".
 StepResult stepDown(const QString &text, int step)
 {
-    const double v = text == texts::kMaxText ? kHighestCount : ParseNumber(text) + step;
+    const double v = text == kMaxCountText ? kHighestCount : ParseNumber(text) + step;
     if (v < 0) {
         if (step == kStepDownFifty)
             return {texts::kCountBelowZero, QStringLiteral("0")};
         return {texts::kCountBelowZero, std::nullopt};
     }
-    if (v > kMaxCountValue)
-        return {texts::kCountAbove255, FormatPlain(kMaxCountValue)};
+    if (v > double(kMaxCount))
+        return {texts::kCountAbove255, FormatPlain(double(kMaxCount))};
     return {std::nullopt, FormatPlain(v)};
 }
 

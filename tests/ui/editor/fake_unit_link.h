@@ -7,6 +7,7 @@ class FakeUnitLink : public ByteLink {
 public:
     QByteArray sent;
 
+    PortOpening openDevice(const QString &) override { return {PortOpening::Result::Opened, {}}; }
     bool isOpen() const override { return true; }
     bool writeByte(uint8_t byte) override
     {
@@ -22,7 +23,6 @@ public:
     }
     qint64 bytesAvailable() override { return pending_.size(); }
     QString notOpenReason() const override { return {}; }
-    QString startupPortText() const override { return {}; }
 
 private:
     QByteArray pending_;

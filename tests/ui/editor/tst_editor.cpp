@@ -12,21 +12,6 @@
 #include <QTextEdit>
 #include <QtTest>
 
-namespace {
-
-// The main window's routing of the ticket progress: to the editor while it exists.
-class EditorProgress : public ProgressDisplay {
-public:
-    QPointer<Editor> editor;
-    void showProgress(TransferMode kind, const QString &caption) override
-    {
-        if (kind == TransferMode::TicketData && editor)
-            editor->progressLabel()->setText(caption);
-    }
-};
-
-}  // namespace
-
 class TstEditor : public QObject {
     Q_OBJECT
 private slots:
@@ -51,10 +36,9 @@ private:
     void runTransfer(int answers = -1);
 
     Tanimlamalar model_;
-    FakeUnitLink link_;
+    std::unique_ptr<FakeUnitLink> link_;
     ScriptedDialogs dialogs_;
-    EditorProgress progress_;
-    std::unique_ptr<TransferEngine> engine_;
+    std::unique_ptr<UnitSession> session_;
     std::unique_ptr<QWidget> mainWindow_;
     QPointer<Editor> editor_;
     std::unique_ptr<QTemporaryDir> dir_;
@@ -65,10 +49,10 @@ void TstEditor::init()
 {
     model_ = Tanimlamalar{};
     model_.ImagesBuilt = true;
-    link_ = FakeUnitLink{};
+    link_ = std::make_unique<FakeUnitLink>();
     dialogs_ = ScriptedDialogs{};
-    engine_ = std::make_unique<TransferEngine>(model_, link_, dialogs_, progress_);
-    engine_->setReadDelay(std::chrono::milliseconds(0));
+    session_ = std::make_unique<UnitSession>(model_, dialogs_, *link_);
+    session_->engine().setReadDelay(std::chrono::milliseconds(0));
     mainWindow_ = std::make_unique<QWidget>();
     mainWindow_->show();
     dir_ = std::make_unique<QTemporaryDir>();
@@ -81,13 +65,13 @@ void TstEditor::cleanup()
 {
     delete editor_;
     mainWindow_.reset();
-    engine_.reset();
+    session_.reset();
+    link_.reset();
 }
 
 Editor *TstEditor::openEditor()
 {
-    Editor *editor = Editor::showInsteadOf(editor_, model_, *engine_, dialogs_, mainWindow_.get());
-    progress_.editor = editor;
+    Editor *editor = Editor::showInsteadOf(editor_, model_, *session_, dialogs_, mainWindow_.get());
     return editor;
 }
 
@@ -106,8 +90,8 @@ void TstEditor::writeLayout(const QByteArray &content)
 // Lets the fake unit answer until the transfer ends, or only the given number of times.
 void TstEditor::runTransfer(int answers)
 {
-    for (int i = 0; engine_->isRunning() && i != answers; ++i)
-        engine_->MSComm1_OnComm();
+    for (int i = 0; session_->engine().isRunning() && i != answers; ++i)
+        session_->engine().MSComm1_OnComm();
 }
 
 void TstEditor::showsItsControls()
@@ -239,7 +223,7 @@ void TstEditor::sendAsksThenStarts()
     editor_->findChild<QComboBox *>("Bilet_No_Combo")->setCurrentIndex(ticket);
     click("Send_Control");
     QCOMPARE(dialogs_.shown, shown);
-    QCOMPARE(link_.sent, sent);
+    QCOMPARE(link_->sent, sent);
     if (answerYes && !sent.isEmpty())
         QCOMPARE(dialogs_.titles, QStringList{"Ticket Number"});
 }
@@ -251,11 +235,11 @@ void TstEditor::wholeTransferAs16thTicket()
     editor_->findChild<QComboBox *>("Bilet_No_Combo")->setCurrentIndex(15);
     click("Send_Control");
     runTransfer();
-    QCOMPARE(link_.sent.size(), 1 + 1280);
-    QCOMPARE(link_.sent.at(0), '\xAA');
-    QCOMPARE(ticketNumbersOf(link_.sent.mid(1)), QByteArray(256, '\x0F'));
-    QCOMPARE(link_.sent.mid(1, 15), QByteArray("\xAF\x41\x00\x0F\xA5\xAF\x42\x01\x0F\xA5\xAF\x0D\x02\x0F\xA5", 15));
-    QCOMPARE(editor_->progressLabel()->text(), QStringLiteral("%  100"));
+    QCOMPARE(link_->sent.size(), 1 + 1280);
+    QCOMPARE(link_->sent.at(0), '\xAA');
+    QCOMPARE(ticketNumbersOf(link_->sent.mid(1)), QByteArray(256, '\x0F'));
+    QCOMPARE(link_->sent.mid(1, 15), QByteArray("\xAF\x41\x00\x0F\xA5\xAF\x42\x01\x0F\xA5\xAF\x0D\x02\x0F\xA5", 15));
+    QCOMPARE(editor_->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("%  100"));
     QVERIFY(dialogs_.shown == QStringList{"Do you want send as 16th TICKET?"});
 }
 
@@ -269,7 +253,7 @@ void TstEditor::closingDuringTransferLetsItFinish()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(editor_.isNull());
     runTransfer();
-    QCOMPARE(link_.sent.size(), 1 + 1280);
+    QCOMPARE(link_->sent.size(), 1 + 1280);
     QVERIFY(mainWindow_->isVisible());
 }
 

@@ -2,7 +2,6 @@
 #include "editor.h"
 #include "run_until.h"
 #include "scripted_dialogs.h"
-#include "serial_port.h"
 #include "settings_folder.h"
 #include "unit_sim_process.h"
 
@@ -18,31 +17,23 @@ namespace {
 
 constexpr int kTicketTransferMs = 60000;
 
-// The main window's part: its port, its engine and the routing of the ticket progress.
-class MainWindowRig : public ProgressDisplay {
+// The main window's part: the session with the unit.
+class MainWindowRig {
 public:
     Tanimlamalar model;
     ScriptedDialogs dialogs;
-    SerialPort port;
-    TransferEngine engine{model, port, dialogs, *this};
+    UnitSession session{model, dialogs};
     QWidget window;
     QPointer<Editor> editor;
 
     MainWindowRig()
     {
         model.ImagesBuilt = true;
-        QObject::connect(&port, &SerialPort::dataReceived, &engine, [this] { engine.MSComm1_OnComm(); });
         window.show();
     }
-    ~MainWindowRig() override { delete editor; }
+    ~MainWindowRig() { delete editor; }
     MainWindowRig(const MainWindowRig &) = delete;
     MainWindowRig &operator=(const MainWindowRig &) = delete;
-
-    void showProgress(TransferMode kind, const QString &caption) override
-    {
-        if (kind == TransferMode::TicketData && editor)
-            editor->progressLabel()->setText(caption);
-    }
 };
 
 // What the unit must receive for the layout 'AB',13 sent as "16th Ticket": the start byte,
@@ -81,8 +72,7 @@ void TstEditorEndToEnd::sendsTheLayoutToTheUnit()
     UnitSimProcess unit(QStringLiteral(BILVEX_UNIT_SIM), settings.folder() + QStringLiteral("/ports/com1"));
     QVERIFY(unit.started());
     MainWindowRig rig;
-    QCOMPARE(rig.port.openAtStartup(QStringLiteral("1"), rig.dialogs), StartDecision::Continue);
-    QVERIFY(rig.port.isOpen());
+    QCOMPARE(rig.session.openPort(QStringLiteral("1")), StartDecision::Continue);
 
     QTemporaryDir dir;
     QFile layout(dir.filePath(QStringLiteral("bilet.txt")));
@@ -91,20 +81,20 @@ void TstEditorEndToEnd::sendsTheLayoutToTheUnit()
     layout.close();
     rig.dialogs.fileToOpen = layout.fileName();
 
-    Editor *editor = Editor::showInsteadOf(rig.editor, rig.model, rig.engine, rig.dialogs, &rig.window);
+    Editor *editor = Editor::showInsteadOf(rig.editor, rig.model, rig.session, rig.dialogs, &rig.window);
     QTest::mouseClick(editor->findChild<QPushButton *>("Ticket_Open"), Qt::LeftButton);
     editor->findChild<QComboBox *>("Bilet_No_Combo")->setCurrentIndex(15);
     if (noFirst) {
         rig.dialogs.answerYes = false;
         QTest::mouseClick(editor->findChild<QPushButton *>("Send_Control"), Qt::LeftButton);
-        QVERIFY(!rig.engine.isRunning());
+        QVERIFY(!rig.session.engine().isRunning());
         rig.dialogs.answerYes = true;
     }
     QTest::mouseClick(editor->findChild<QPushButton *>("Send_Control"), Qt::LeftButton);
     QVERIFY(runUntil([&] { return rig.model.TransferFinished; }, kTicketTransferMs));
 
     QCOMPARE(unit.received(), expectedLine());
-    QCOMPARE(editor->progressLabel()->text(), QStringLiteral("%  100"));
+    QCOMPARE(editor->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("%  100"));
     QCOMPARE(rig.dialogs.titles.size(), noFirst ? 2 : 1);
     QCOMPARE(rig.dialogs.shown.last(), QStringLiteral("Do you want send as 16th TICKET?"));
 }

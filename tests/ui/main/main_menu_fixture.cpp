@@ -29,7 +29,7 @@ void MainMenuFixture::writeSettings(const Tanimlamalar &fileModel) const
 
 StartDecision MainMenuFixture::start()
 {
-    window = std::make_unique<Main_Menu>(model, dialogs, port);
+    window = std::make_unique<Main_Menu>(model, dialogs, session);
     return window->Form_Load();
 }
 

@@ -5,6 +5,7 @@
 #include "serial_port.h"
 #include "settings_folder.h"
 #include "tanimlamalar.h"
+#include "unit_session.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -41,6 +42,7 @@ public:
     ScriptedDialogs dialogs;
     Tanimlamalar model;
     SerialPort port;
+    UnitSession session{model, dialogs, port};
     std::unique_ptr<Main_Menu> window;
 };
 

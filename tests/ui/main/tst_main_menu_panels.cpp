@@ -465,9 +465,9 @@ void MainMenuPanelsTest::progressCaptionsGoToTheirLabels()
     MainMenuFixture f;
     f.start();
     // Ticket progress has nowhere to go while the editor does not exist.
-    f.window->showProgress(TransferMode::TicketData, QStringLiteral("%  7"));
+    emit f.session.progress(TransferMode::TicketData, QStringLiteral("%  7"));
 
-    f.window->showProgress(TransferMode(kind), QStringLiteral("%  42"));
+    emit f.session.progress(TransferMode(kind), QStringLiteral("%  42"));
 
     for (const char *name : {"Label18", "Label19", "Label20"})
         QCOMPARE(f.find<QLabel>(name)->text(), name == label ? QStringLiteral("%  42") : QStringLiteral("%0"));

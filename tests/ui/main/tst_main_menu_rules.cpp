@@ -47,6 +47,8 @@ private slots:
     void typedTicketNumber();
     void typedCount_data();
     void typedCount();
+    void clockChipSelection_data();
+    void clockChipSelection();
 };
 
 void MainMenuRulesTest::groupStepper_data()
@@ -252,6 +254,29 @@ void MainMenuRulesTest::typedCount()
     QFETCH(int, state);
     int pos = 0;
     QCOMPARE(int(PriorityCountValidator().validate(typed, pos)), state);
+}
+
+void MainMenuRulesTest::clockChipSelection_data()
+{
+    QTest::addColumn<int>("before");
+    QTest::addColumn<int>("selected");
+    QTest::addColumn<int>("after");
+    QTest::newRow("DS1307 chosen") << 1 << 0 << 0;
+    QTest::newRow("PCF8583 chosen") << 0 << 1 << 1;
+    QTest::newRow("nothing selected keeps PCF8583") << 1 << -1 << 1;
+    QTest::newRow("nothing selected keeps an odd stored value") << 5 << -1 << 5;
+}
+
+void MainMenuRulesTest::clockChipSelection()
+{
+    QFETCH(int, before);
+    QFETCH(int, selected);
+    QFETCH(int, after);
+    Tanimlamalar model;
+    model.ClockChip = static_cast<int16_t>(before);
+    model.FormLoading = true;
+    Saat_Cipi_Combo_Click(model, selected);
+    QCOMPARE(int(model.ClockChip), after);
 }
 
 QTEST_GUILESS_MAIN(MainMenuRulesTest)

@@ -1,6 +1,7 @@
 // Start-up of the main window: the settings file, what the panels show, the selections the
 // load makes, the gating of the click handlers, and settings files with values out of range.
 #include "main_menu_fixture.h"
+#include "settings_file.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,6 +1,5 @@
 #include "fake_link.h"
 #include "scripted_dialogs.h"
-#include "send_commands.h"
 #include "settings_file.h"
 #include "settings_folder.h"
 
@@ -17,14 +16,13 @@ struct Rig {
     std::unique_ptr<Tanimlamalar> model = std::make_unique<Tanimlamalar>();
     FakeLink link;
     ScriptedDialogs dialogs;
-    RecordingProgress progress;
-    TransferEngine engine{*model, link, dialogs, progress};
-    LinkContext context{*model, engine, dialogs};
+    UnitSession session{*model, dialogs, link};
+    TransferEngine &engine = session.engine();
+    RecordingProgress progress{session};
 
-    Rig() { link.portText = QStringLiteral("3"); }
+    Rig() { session.openPort(QStringLiteral("3")); }
+    void send(bool terminal) { terminal ? session.sendTerminals() : session.sendButtons(); }
 };
-
-using Command = void (*)(LinkContext &);
 
 }  // namespace
 
@@ -39,8 +37,6 @@ private slots:
     void closedPortStillSaves();
     void clockCommandSendsFrameWithoutSaving_data();
     void clockCommandSendsFrameWithoutSaving();
-    void clockChipSelection_data();
-    void clockChipSelection();
 };
 
 void TestSendCommands::savesThenSendsStartByte_data()
@@ -61,7 +57,7 @@ void TestSendCommands::savesThenSendsStartByte()
     QByteArray fileWhenStartByteLeft;
     rig.link.onWrite = [&](uint8_t) { fileWhenStartByteLeft = rig.folder.fileBytes(); };
 
-    (terminal ? Terminal_Gonder_Click : Buton_Gonder_Click)(rig.context);
+    rig.send(terminal);
 
     QCOMPARE(rig.link.written, QByteArray(1, char(0xAA)));
     QVERIFY(!fileWhenStartByteLeft.isEmpty());
@@ -92,7 +88,7 @@ void TestSendCommands::refusedImageIsSavedButNotSent()
     const BuildRefusal refusal{where, QStringLiteral("300")};
     (terminal ? rig.model->TerminalImageRefusal : rig.model->ButtonImageRefusal) = refusal;
 
-    (terminal ? Terminal_Gonder_Click : Buton_Gonder_Click)(rig.context);
+    rig.send(terminal);
 
     QCOMPARE(rig.dialogs.shown, QStringList{message});
     QVERIFY(rig.link.written.isEmpty());
@@ -100,7 +96,7 @@ void TestSendCommands::refusedImageIsSavedButNotSent()
     QCOMPARE(rig.folder.fileBytes(), settingsFileBytes(*rig.model));
 
     // The other image is not held back by this refusal.
-    (terminal ? Buton_Gonder_Click : Terminal_Gonder_Click)(rig.context);
+    rig.send(!terminal);
     QCOMPARE(rig.link.written, QByteArray(1, char(0xAA)));
     QCOMPARE(rig.dialogs.shown.size(), 1);
 }
@@ -108,12 +104,12 @@ void TestSendCommands::refusedImageIsSavedButNotSent()
 void TestSendCommands::terminalSendAbandonsButtonTransfer()
 {
     Rig rig;
-    Buton_Gonder_Click(rig.context);
+    rig.session.sendButtons();
     rig.link.waiting = QByteArray(1, '\0');
     rig.engine.MSComm1_OnComm();
     QCOMPARE(rig.model->TransferPosition, 1.0);
 
-    Terminal_Gonder_Click(rig.context);
+    rig.session.sendTerminals();
     QCOMPARE(rig.link.written.right(1), QByteArray(1, char(0xAA)));
     QCOMPARE(rig.model->CurrentTransferMode, TransferMode::TerminalSettings);
     QCOMPARE(rig.model->TransferPosition, 0.0);
@@ -125,7 +121,7 @@ void TestSendCommands::closedPortStillSaves()
     Rig rig;
     rig.link.open = false;
     rig.link.reason = QStringLiteral("Port bulunamadı.");
-    Buton_Gonder_Click(rig.context);
+    rig.session.sendButtons();
     QCOMPARE(rig.folder.fileBytes(), settingsFileBytes(*rig.model));
     QCOMPARE(rig.dialogs.shown,
              QStringList{QStringLiteral("3 Numaralı Com Port açık değil. Gönderim yapılamadı.\nPort bulunamadı.")});
@@ -148,7 +144,7 @@ void TestSendCommands::clockCommandSendsFrameWithoutSaving()
     rig.model->ClockChip = static_cast<int16_t>(chip);
     rig.link.answerLikeTheUnit();
 
-    cmdTarihSaat_Click(rig.context, QDateTime(QDate(2026, 12, 6), QTime(14, 35, 7)));
+    rig.session.sendClock(QDateTime(QDate(2026, 12, 6), QTime(14, 35, 7)));
     QCOMPARE(rig.link.written, QByteArray(1, char(0xAA)));
     QCOMPARE(rig.model->CurrentTransferMode, TransferMode::DateTime);
     while (rig.engine.isRunning())
@@ -157,31 +153,6 @@ void TestSendCommands::clockCommandSendsFrameWithoutSaving()
     QCOMPARE(rig.link.written.toHex(' '), (QByteArray(1, char(0xAA)) + records).toHex(' '));
     QVERIFY(rig.folder.fileBytes().isEmpty());
     QCOMPARE(rig.progress.captions().last(), QStringLiteral("%  100"));
-}
-
-void TestSendCommands::clockChipSelection_data()
-{
-    QTest::addColumn<int>("before");
-    QTest::addColumn<int>("selected");
-    QTest::addColumn<int>("after");
-    QTest::newRow("DS1307 chosen") << 1 << 0 << 0;
-    QTest::newRow("PCF8583 chosen") << 0 << 1 << 1;
-    QTest::newRow("nothing selected keeps PCF8583") << 1 << -1 << 1;
-    QTest::newRow("nothing selected keeps an odd stored value") << 5 << -1 << 5;
-}
-
-void TestSendCommands::clockChipSelection()
-{
-    QFETCH(int, before);
-    QFETCH(int, selected);
-    QFETCH(int, after);
-    SettingsFolder folder;
-    Tanimlamalar model;
-    model.ClockChip = static_cast<int16_t>(before);
-    model.FormLoading = true;
-    Saat_Cipi_Combo_Click(model, selected);
-    QCOMPARE(int(model.ClockChip), after);
-    QVERIFY(folder.fileBytes().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestSendCommands)

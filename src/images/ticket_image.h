@@ -10,7 +10,6 @@ constexpr int kTicketRecordCount = 256;
 constexpr int kTicketRecordSize = 5;
 constexpr uint8_t kTicketRecordStart = 0xAF;
 constexpr uint8_t kTicketRecordEnd = 0xA5;
-constexpr int kTicketNumberCount = 16;
 
 // Every record k becomes AF 00 k 00 A5; an empty image gets its full size.
 void resetTicketImage(QByteArray &image);

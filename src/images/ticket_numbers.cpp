@@ -1,12 +1,12 @@
 #include "ticket_numbers.h"
 
-#include "ticket_image.h"
+#include "tanimlamalar.h"
 
 #include <array>
 
 namespace {
 
-const std::array<const char *, kTicketNumberCount> kOrdinals = {
+const std::array<const char *, kLayoutCount> kOrdinals = {
     "1st", "2nd",  "3rd",  "4th",  "5th",  "6th",  "7th",  "8th",
     "9th", "10th", "11th", "12th", "13th", "14th", "15th", "16th",
 };

@@ -7,7 +7,6 @@
 #include <array>
 #include <cstdint>
 
-constexpr int16_t kClockChipPcf8583 = 1;
 
 // Six clock register writes (start, register, value, end) setting the chip to the given
 // moment: elements 0..23; element 24 stays 0 and is never sent.

@@ -1,0 +1,11 @@
+#include "port_names.h"
+
+#include "number_conversions.h"
+
+std::optional<int> comPortNumber(const QString &portText)
+{
+    const std::optional<int16_t> number = ToInt16(ParseNumber(portText));
+    if (!number || *number < 1)
+        return std::nullopt;
+    return *number;
+}

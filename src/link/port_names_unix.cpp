@@ -1,0 +1,13 @@
+#include "port_names.h"
+
+#include "platform_paths.h"
+
+#include <QFileInfo>
+
+QString comPortDeviceName(int portNumber)
+{
+    const QFileInfo link(settingsFolder() + QStringLiteral("/ports/com%1").arg(portNumber));
+    if (link.isSymLink())
+        return link.symLinkTarget();
+    return QStringLiteral("/dev/ttyS%1").arg(portNumber - 1);
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "operator_dialogs.h"
+#include "start_decision.h"
+#include "tanimlamalar.h"
+
+// The settings file as the operator meets it: failures told in a box, each operation
+// returning normally but for a file cut short.
+
+// Reads the settings file into the model; a missing file is written from the model.
+// EndApplication when the file is cut short: the caller ends the application.
+StartDecision dosyadan_oku(Tanimlamalar &model, OperatorDialogs &dialogs);
+
+// Writes the whole model to the settings file. True when the file was written.
+bool dosyaya_kaydet(const Tanimlamalar &model, OperatorDialogs &dialogs);
+
+// The reader's and the writer's words for a failure code.
+QString readFailureMessage(int code);
+QString writeFailureMessage(int code);

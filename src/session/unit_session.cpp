@@ -1,0 +1,153 @@
+#include "unit_session.h"
+
+#include "date_time_frame.h"
+#include "link_messages.h"
+#include "port_names.h"
+#include "serial_port.h"
+#include "settings_messages.h"
+#include "ticket_image.h"
+#include "ticket_numbers.h"
+
+namespace {
+
+const char *const kConfirmTitle = "Ticket Number";
+const char *const kNoLayoutMessage = "Önce bir bilet dosyası açınız.";
+
+void clearPriorityTables(Tanimlamalar &model)
+{
+    for (int t = 0; t < kTerminalCount; ++t) {
+        for (int s = 0; s < kSlotCount; ++s) {
+            model.PriorityGroup[t][s] = 0;
+            model.PriorityCount[t][s] = 0;
+        }
+    }
+}
+
+std::optional<BuildRefusal> refusalOf(const Tanimlamalar &model, TransferMode kind)
+{
+    if (kind == TransferMode::ButtonSettings)
+        return model.ButtonImageRefusal;
+    if (kind == TransferMode::TerminalSettings)
+        return model.TerminalImageRefusal;
+    return std::nullopt;
+}
+
+}  // namespace
+
+UnitSession::UnitSession(Tanimlamalar &model, OperatorDialogs &dialogs, QObject *parent)
+    : QObject(parent),
+      model_(model),
+      dialogs_(dialogs),
+      ownLink_(std::make_unique<SerialPort>()),
+      link_(*ownLink_),
+      engine_(model, link_)
+{
+    connectEngine();
+}
+
+UnitSession::UnitSession(Tanimlamalar &model, OperatorDialogs &dialogs, ByteLink &link, QObject *parent)
+    : QObject(parent), model_(model), dialogs_(dialogs), link_(link), engine_(model, link_)
+{
+    connectEngine();
+}
+
+UnitSession::~UnitSession() = default;
+
+// Direct connections throughout: the engine waits for a box shown here before it sends on.
+void UnitSession::connectEngine()
+{
+    connect(&link_, &ByteLink::dataReceived, &engine_, [this] { engine_.MSComm1_OnComm(); });
+    connect(&link_, &ByteLink::portLost, &engine_, &TransferEngine::portLost);
+    connect(&engine_, &TransferEngine::echoMismatch, this,
+            [this](quint8 sent, quint8 received) { dialogs_.inform(echoMismatchMessage(sent, received)); });
+    connect(&engine_, &TransferEngine::linkLost, this, [this] {
+        dialogs_.inform(portLostMessage(portText_));
+        emit linkLost();
+    });
+    connect(&engine_, &TransferEngine::progress, this, &UnitSession::progress);
+    connect(&engine_, &TransferEngine::finished, this, &UnitSession::finished);
+}
+
+StartDecision UnitSession::start()
+{
+    clearPriorityTables(model_);
+    if (dosyadan_oku(model_, dialogs_) == StartDecision::EndApplication)
+        return StartDecision::EndApplication;
+    return openPort(model_.Text4);
+}
+
+StartDecision UnitSession::openPort(const QString &portText)
+{
+    portText_ = portText;
+    const std::optional<int> number = comPortNumber(portText);
+    if (!number)
+        return StartDecision::Continue;
+    if (link_.openDevice(comPortDeviceName(*number)).result != PortOpening::Result::InUse)
+        return StartDecision::Continue;
+    dialogs_.inform(portInUseMessage(portText));
+    return StartDecision::EndApplication;
+}
+
+PortOpening UnitSession::openDevice(const QString &device)
+{
+    portText_ = device;
+    return link_.openDevice(device);
+}
+
+void UnitSession::sendButtons()
+{
+    saveAndSend(TransferMode::ButtonSettings);
+}
+
+void UnitSession::sendTerminals()
+{
+    saveAndSend(TransferMode::TerminalSettings);
+}
+
+// Saves first, so the file on disk matches what is sent; a failed save is told and the
+// transfer starts anyway.
+void UnitSession::saveAndSend(TransferMode kind)
+{
+    dosyaya_kaydet(model_, dialogs_);
+    send(kind);
+}
+
+void UnitSession::sendClock(const QDateTime &now)
+{
+    model_.DateTimeFrame = buildDateTimeFrame(now, model_.ClockChip);
+    send(TransferMode::DateTime);
+}
+
+void UnitSession::sendTicket(int n)
+{
+    if (n < 0 || n >= kLayoutCount || !model_.ImagesBuilt)
+        return;
+    // Without a layout the image has no bytes to send and the unit would wait forever.
+    if (model_.TicketImage.isEmpty()) {
+        dialogs_.inform(QString::fromUtf8(kNoLayoutMessage));
+        return;
+    }
+    if (!dialogs_.askYesNo(QString::fromLatin1(kConfirmTitle), ticketPrompt(n)))
+        return;
+    stampTicketNumber(model_.TicketImage, n);
+    send(TransferMode::TicketData);
+}
+
+// A refused image would not match the settings, so it is not sent and the operator learns
+// which value is at fault; a running transfer goes on.
+bool UnitSession::send(TransferMode kind)
+{
+    if (const std::optional<BuildRefusal> refusal = refusalOf(model_, kind)) {
+        dialogs_.inform(refusal->message());
+        return false;
+    }
+    if (engine_.startTransfer(kind))
+        return true;
+    dialogs_.inform(portNotOpenMessage(portText_, link_.notOpenReason()));
+    return false;
+}
+
+TransferEngine &UnitSession::engine()
+{
+    return engine_;
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "byte_link.h"
+#include "operator_dialogs.h"
+#include "start_decision.h"
+#include "tanimlamalar.h"
+#include "transfer_engine.h"
+
+#include <QDateTime>
+#include <QObject>
+
+#include <memory>
+
+// The errand with the control unit: the serial port, the echo-verified engine on it, and
+// the send commands. Front ends (the windows, bilvex-send) are its clients: they connect to
+// its signals and tell the operator in their own way; boxes go through the dialog seam.
+class UnitSession : public QObject {
+    Q_OBJECT
+public:
+    // On the machine's serial port.
+    UnitSession(Tanimlamalar &model, OperatorDialogs &dialogs, QObject *parent = nullptr);
+    // On another link (a scripted unit), which the caller keeps.
+    UnitSession(Tanimlamalar &model, OperatorDialogs &dialogs, ByteLink &link, QObject *parent = nullptr);
+    ~UnitSession() override;
+    UnitSession(const UnitSession &) = delete;
+    UnitSession &operator=(const UnitSession &) = delete;
+
+    // The start-up steps that concern no window: the priority tables cleared, the settings
+    // file read into the model, the port of its COM number opened. EndApplication when the
+    // file is cut short or the port is held by another program (both told to the operator).
+    StartDecision start();
+
+    // Opens the port the COM port text names (a text without a valid number opens nothing).
+    // A port held by another program is told to the operator and ends the start.
+    StartDecision openPort(const QString &portText);
+    // Opens a device by its name; the outcome is the caller's to tell.
+    PortOpening openDevice(const QString &device);
+
+    // Saves the settings file, then sends the button or terminal image.
+    void sendButtons();
+    void sendTerminals();
+    // Builds the date-time frame for the model's clock chip and sends it.
+    void sendClock(const QDateTime &now = QDateTime::currentDateTime());
+    // Asks "Ticket Number" for ticket number n (0..15), stamps it into the ticket image and
+    // sends it; silent without built images, refused before any layout was opened.
+    void sendTicket(int n);
+    // Starts a transfer of the image as it is; an image whose last build was refused is not
+    // sent and the operator is told which value is at fault. False when nothing was started.
+    bool send(TransferMode kind);
+
+    TransferEngine &engine();
+
+signals:
+    void progress(TransferMode kind, const QString &caption);
+    void finished(TransferMode kind, int wrongEchoes);
+    void linkLost();
+
+private:
+    void connectEngine();
+    void saveAndSend(TransferMode kind);
+
+    Tanimlamalar &model_;
+    OperatorDialogs &dialogs_;
+    std::unique_ptr<ByteLink> ownLink_;
+    ByteLink &link_;
+    TransferEngine engine_;
+    QString portText_;  // what start-up opened, or tried to open: the port's messages name it
+};
