@@ -188,7 +188,16 @@ void TestTransferEngine::wrongAnswerShowsOneBoxAndGoesOn()
 void TestTransferEngine::wrongEchoOfLastByteEndsTransfer()
 {
     Rig rig;
+    QList<QPair<TransferMode, int>> finished;
+    QObject::connect(&rig.session, &UnitSession::finished, [&](TransferMode kind, int wrongEchoes) {
+        finished.append({kind, wrongEchoes});
+    });
     rig.session.send(TransferMode::DateTime);
+    rig.receive(bytes({0x00}));
+    rig.receive(bytes({0x01}));
+    rig.session.send(TransferMode::DateTime);  // abandons the first: no end, its wrong echo forgotten
+    rig.link.written = bytes({0xAA});
+    rig.dialogs.shown.clear();
     rig.receive(bytes({0x00}));
     for (int i = 0; i < 23; ++i)
         rig.receive(kClockFrame.mid(i, 1));
@@ -198,6 +207,7 @@ void TestTransferEngine::wrongEchoOfLastByteEndsTransfer()
     QCOMPARE(rig.link.written.size(), 25);
     QVERIFY(rig.model->TransferFinished);
     QCOMPARE(rig.model->CurrentTransferMode, TransferMode::None);
+    QCOMPARE(finished, (QList<QPair<TransferMode, int>>{{TransferMode::DateTime, 1}}));
 }
 
 void TestTransferEngine::bytesWhileIdleAreSwallowedByNextTransfer_data()
