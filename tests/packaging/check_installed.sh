@@ -32,6 +32,13 @@ fi
 
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
+# Without a login session Qt warns that XDG_RUNTIME_DIR is not set and leaves
+# /tmp/runtime-<user> behind: the started program gets a private one (mode 0700), removed
+# with the scratch folder.
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+  XDG_RUNTIME_DIR="$(mktemp -d -p "$scratch")"
+  export XDG_RUNTIME_DIR
+fi
 
 "$prefix/bin/bilvex-unit-sim" --help >"$scratch/unit-help.txt" || fail "bilvex-unit-sim --help failed"
 grep -q -- '--link' "$scratch/unit-help.txt" || fail "bilvex-unit-sim --help does not list --link"
