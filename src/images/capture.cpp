@@ -5,7 +5,6 @@
 
 namespace {
 
-
 std::optional<int16_t> countValue(const QString &text)
 {
     if (text == kMaxCountText)

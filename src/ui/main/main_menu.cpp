@@ -118,7 +118,7 @@ void Main_Menu::Update_data()
     ::Update_data(model_, panelState());
 }
 
-void Main_Menu::showProgress(TransferMode kind, const QString &caption)
+void Main_Menu::showProgress(TransferMode kind, const QString &caption) const
 {
     QLabel *label = nullptr;
     switch (kind) {

@@ -47,7 +47,7 @@ private:
     void connectTerminalPanel();
     void connectGroupPanel();
     void connectFreeControls();
-    void showProgress(TransferMode kind, const QString &caption);
+    void showProgress(TransferMode kind, const QString &caption) const;
 
     void onClick(QComboBox *combo, const std::function<void()> &handler);
     void onClick(QCheckBox *box, const std::function<void()> &handler);

@@ -2,8 +2,8 @@
 
 #include "group_steppers.h"
 #include "main_menu_texts.h"
-#include "tanimlamalar.h"
 #include "number_conversions.h"
+#include "tanimlamalar.h"
 
 namespace {
 
