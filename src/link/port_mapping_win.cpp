@@ -1,0 +1,20 @@
+#include "port_choice.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+
+// Windows names a port by its COM number: choosing one sets the COM port text.
+MappingPlan planMapping(const PortDescription &port, const QString &, const QString &)
+{
+    static const QRegularExpression comName(QStringLiteral("^COM([0-9]+)$"), QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = comName.match(port.device);
+    const std::optional<int> number = match.hasMatch() ? pickerPortNumber(match.captured(1)) : std::nullopt;
+    if (!number)
+        return {std::nullopt, pickedPortGoneMessage(port.device)};
+    return {PortMapping{{}, port.device, QString::number(*number)}, {}};
+}
+
+QString applyMapping(const PortMapping &)
+{
+    return {};
+}
