@@ -33,6 +33,7 @@ public:
     }
     bool askYesNo(const QString &, const QString &) override { return true; }
     QString chooseFileToOpen() override { return {}; }
+    std::optional<PortDescription> choosePort(const std::function<QList<PortRow>()> &) override { return {}; }
 };
 
 // Seconds for one upload of the given kind through a fresh simulated unit.

@@ -26,3 +26,8 @@ QString UnattendedDialogs::chooseFileToOpen()
 {
     return {};
 }
+
+std::optional<PortDescription> UnattendedDialogs::choosePort(const std::function<QList<PortRow>()> &)
+{
+    return std::nullopt;
+}

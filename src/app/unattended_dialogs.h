@@ -3,10 +3,11 @@
 #include "operator_dialogs.h"
 
 // For runs without an operator (the demo's screenshot): every box is written to the error
-// output and answered at once with OK or No; no file is chosen.
+// output and answered at once with OK or No; no file and no port is chosen.
 class UnattendedDialogs : public OperatorDialogs {
 public:
     void inform(const QString &text) override;
     bool askYesNo(const QString &title, const QString &text) override;
     QString chooseFileToOpen() override;
+    std::optional<PortDescription> choosePort(const std::function<QList<PortRow>()> &listPorts) override;
 };

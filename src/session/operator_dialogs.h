@@ -1,9 +1,15 @@
 #pragma once
 
+#include "port_choice.h"
+
 #include <QString>
 
-// The one seam through which the system talks to the operator: message boxes and the
-// file-open dialog. Windows use the widget implementation; tests answer it themselves.
+#include <functional>
+#include <optional>
+
+// The one seam through which the system talks to the operator: message boxes, the
+// file-open dialog and the port picker. Windows use the widget implementation; tests answer
+// it themselves.
 class OperatorDialogs {
 public:
     virtual ~OperatorDialogs() = default;
@@ -13,4 +19,7 @@ public:
     virtual bool askYesNo(const QString &title, const QString &text) = 0;
     // The chosen file's path, or an empty text when none was chosen.
     virtual QString chooseFileToOpen() = 0;
+    // The port picker over the rows `listPorts` gives (again for "Yenile"); the chosen port,
+    // or none when the operator cancelled.
+    virtual std::optional<PortDescription> choosePort(const std::function<QList<PortRow>()> &listPorts) = 0;
 };

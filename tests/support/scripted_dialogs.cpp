@@ -20,3 +20,9 @@ QString ScriptedDialogs::chooseFileToOpen()
 {
     return fileToOpen;
 }
+
+std::optional<PortDescription> ScriptedDialogs::choosePort(const std::function<QList<PortRow>()> &listPorts)
+{
+    portRowsShown = listPorts();
+    return portToChoose;
+}

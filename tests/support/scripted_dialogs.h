@@ -13,9 +13,12 @@ public:
     QStringList titles;  // the title of every Yes/No box
     bool answerYes = true;
     QString fileToOpen;
+    std::optional<PortDescription> portToChoose;
+    QList<PortRow> portRowsShown;        // what the picker listed last
     std::function<void()> whileBoxOpen;  // runs while a box is "open", e.g. to deliver serial data
 
     void inform(const QString &text) override;
     bool askYesNo(const QString &title, const QString &text) override;
     QString chooseFileToOpen() override;
+    std::optional<PortDescription> choosePort(const std::function<QList<PortRow>()> &listPorts) override;
 };

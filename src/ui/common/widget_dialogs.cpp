@@ -1,5 +1,7 @@
 #include "widget_dialogs.h"
 
+#include "port_picker_dialog.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -41,4 +43,11 @@ bool WidgetDialogs::askYesNo(const QString &title, const QString &text)
 QString WidgetDialogs::chooseFileToOpen()
 {
     return QFileDialog::getOpenFileName(ownerWindow());
+}
+
+std::optional<PortDescription> WidgetDialogs::choosePort(const std::function<QList<PortRow>()> &listPorts)
+{
+    PortPickerDialog dialog(listPorts, ownerWindow());
+    dialog.exec();
+    return dialog.chosenPort();
 }
