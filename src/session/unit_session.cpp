@@ -8,6 +8,8 @@
 #include "ticket_image.h"
 #include "ticket_numbers.h"
 
+#include <QFileInfo>
+
 namespace {
 
 const char *const kConfirmTitle = "Ticket Number";
@@ -82,7 +84,8 @@ StartDecision UnitSession::openPort(const QString &portText)
     const std::optional<int> number = comPortNumber(portText);
     if (!number)
         return StartDecision::Continue;
-    if (link_.openDevice(comPortDeviceName(*number)).result != PortOpening::Result::InUse)
+    device_ = comPortDeviceName(*number);
+    if (link_.openDevice(device_).result != PortOpening::Result::InUse)
         return StartDecision::Continue;
     dialogs_.inform(portInUseMessage(portText));
     return StartDecision::EndApplication;
@@ -91,7 +94,17 @@ StartDecision UnitSession::openPort(const QString &portText)
 PortOpening UnitSession::openDevice(const QString &device)
 {
     portText_ = device;
+    device_ = device;
     return link_.openDevice(device);
+}
+
+PortAccess UnitSession::portAccess(const QString &device)
+{
+    // The port may have been opened through a link (ports/comN, a by-id name).
+    const QString held = QFileInfo(device_).canonicalFilePath();
+    if (link_.isOpen() && !held.isEmpty() && QFileInfo(device).canonicalFilePath() == held)
+        return PortAccess::Available;
+    return probePortAccess(device);
 }
 
 void UnitSession::sendButtons()

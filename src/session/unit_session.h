@@ -2,6 +2,7 @@
 
 #include "byte_link.h"
 #include "operator_dialogs.h"
+#include "port_choice.h"
 #include "start_decision.h"
 #include "tanimlamalar.h"
 #include "transfer_engine.h"
@@ -35,6 +36,8 @@ public:
     StartDecision openPort(const QString &portText);
     // Opens a device by its name; the outcome is the caller's to tell.
     PortOpening openDevice(const QString &device);
+    // Whether this user can open the device now; the port this session holds counts as usable.
+    PortAccess portAccess(const QString &device);
 
     // Saves the settings file, then sends the button or terminal image.
     void sendButtons();
@@ -65,4 +68,5 @@ private:
     ByteLink &link_;
     TransferEngine engine_;
     QString portText_;  // what start-up opened, or tried to open: the port's messages name it
+    QString device_;    // the device behind it
 };
