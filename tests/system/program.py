@@ -51,6 +51,7 @@ class Program:
                    QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         self.process = subprocess.Popen([binary, *args], env=env)
         self._app = None
+        self._x = xdisplay.Display(desktop.env["DISPLAY"])
 
     # --- the process -------------------------------------------------------------------
     def running(self):
@@ -63,6 +64,7 @@ class Program:
         if self.running():
             self.process.terminate()
             self.process.wait(10)
+        self._x.close()
 
     def assert_running(self):
         assert self.running(), f"the program ended (status {self.process.returncode})"
@@ -107,9 +109,18 @@ class Program:
 
     # --- what the operator does ----------------------------------------------------------
     def click(self, acc):
-        ext = acc.get_component_iface().get_extents(Atspi.CoordType.SCREEN)
+        """Moves the mouse over the control and clicks once a window of the program is under
+        it: a box just shown may not be on the screen yet although it is reported."""
+        ext = Atspi.Component.get_extents(acc, Atspi.CoordType.SCREEN)
         x, y = ext.x + ext.width // 2, ext.y + ext.height // 2
-        self.desktop.run_x("xdotool", "mousemove", "--sync", str(x), str(y), "click", "1")
+        screen = self._x.screen().root
+
+        def window_under_pointer():
+            screen.warp_pointer(x, y)
+            self._x.sync()
+            return screen.query_pointer().child != X.NONE
+        wait_for(f"a window at {x},{y}", window_under_pointer)
+        self.desktop.run_x("xdotool", "click", "1")
 
     def press(self, window, role, name):
         self.click(self.control(window, role, name))
@@ -124,8 +135,12 @@ class Program:
     def answer_box(self, button):
         alert, text = self.box()
         self.press(alert, "push button", button)
-        wait_for("the box to close", lambda: not is_showing(alert) or not self.running())
+        wait_for("the box to close", lambda: not self.running() or text not in self.box_texts())
         return text
+
+    def box_texts(self):
+        """The texts of every box shown now."""
+        return [texts_of(w) for w in children(self.app()) if w.get_role_name() == "alert" and is_showing(w)]
 
     def type_into(self, field, text):
         """Clicks into a text field and types, then presses Return."""
@@ -136,7 +151,7 @@ class Program:
 
     def close_window(self, title):
         """What the title bar's close button does: ask the window to close."""
-        x = xdisplay.Display(self.desktop.env["DISPLAY"])
+        x = self._x
         target = self._x_window(x, x.screen().root, title)
         assert target is not None, f"no X window titled {title}"
         protocols = x.intern_atom("WM_PROTOCOLS")
@@ -145,7 +160,6 @@ class Program:
                                              data=(32, [delete, X.CurrentTime, 0, 0, 0]))
         target.send_event(event, event_mask=X.NoEventMask)
         x.flush()
-        x.close()
 
     def _x_window(self, x, root, title):
         name_atom = x.intern_atom("_NET_WM_NAME")

@@ -24,6 +24,7 @@ CUT_SHORT = (f"Hata kodu:62   Hatalı formatta dosya. {SHOWN_PATH} isimli dosyay
 PORT_IN_USE = "1 Numaralı Com Port açık. Tekrar deneyiniz."
 NO_LAYOUT = "Önce bir bilet dosyası açınız."
 DONE = "%  100"
+NO_PORTS = "Bu bilgisayarda seri port bulunamadı. USB seri adaptörünü takıp Yenile'ye basınız."
 LAYOUT = b"'BILET',13,10,&H1B,64\r\n"
 LAYOUT_BYTES = b"BILET\r\n\x1b\x40"
 
@@ -239,6 +240,25 @@ def close_main_after_editor(run):
     assert program.wait_exit() == 0
 
 
+def port_picker_cancelled(run):
+    program, main = run.first_start()
+    with open(run.settings_file(), "rb") as f:
+        saved = f.read()
+    program.press(main, "push button", "Port Seç…")
+    dialog = program.window("dialog", "Port Seçimi")
+    # This machine's ports, or the line that says there are none.
+    listed = find_all(dialog, "table") or find_all(dialog, "label", NO_PORTS)
+    assert listed, "neither ports nor the no-ports line"
+    program.press(dialog, "push button", "İptal")
+    wait_for("the picker to close", lambda: not is_showing(dialog))
+    assert showing_titles(program) == [MAIN_TITLE]
+    assert program.control(main, "text", "Haberleşme Com port").get_name() == "Haberleşme Com port"
+    assert Atspi.Text.get_text(program.control(main, "text", "Haberleşme Com port"), 0, -1) == "1"
+    with open(run.settings_file(), "rb") as f:
+        assert f.read() == saved, "cancel changes nothing"
+    assert not os.path.lexists(os.path.join(run.folder, "bilvex", "ports", "com1"))
+
+
 FLOWS = {
     "first_start": first_start_without_settings,
     "button_send": button_send,
@@ -250,6 +270,7 @@ FLOWS = {
     "cut_short_settings": lambda run: start_refused(run, "cut short"),
     "port_in_use": lambda run: start_refused(run, "port in use"),
     "close_main_after_editor": close_main_after_editor,
+    "port_picker_cancelled": port_picker_cancelled,
 }
 
 
