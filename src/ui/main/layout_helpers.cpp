@@ -77,12 +77,11 @@ void applyLook(QWidget *widget, Look look)
 
 }  // namespace
 
-QGroupBox *frame(QWidget *parent, const QString &name, const QString &title, Place place)
+void setUpFrame(QGroupBox *frame, const QString &name, const QString &title, Place place)
 {
-    auto *box = create<QGroupBox>(parent, name);
-    box->setTitle(title);
-    box->setGeometry(pixels(place.left), pixels(place.top), pixels(place.width), pixels(place.height));
-    return box;
+    frame->setObjectName(name);
+    frame->setTitle(title);
+    frame->setGeometry(pixels(place.left), pixels(place.top), pixels(place.width), pixels(place.height));
 }
 
 QLabel *label(QWidget *parent, const QString &name, const QString &text, Place place, Look look)

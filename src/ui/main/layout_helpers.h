@@ -33,7 +33,8 @@ struct Place {
     int height = 0;
 };
 
-QGroupBox *frame(QWidget *parent, const QString &name, const QString &title, Place place);
+// Each frame is a panel of its own class, set up in place.
+void setUpFrame(QGroupBox *frame, const QString &name, const QString &title, Place place);
 QLabel *label(QWidget *parent, const QString &name, const QString &text, Place place, Look look = Look::Normal);
 QLabel *progressLabel(QWidget *parent, const QString &name, const QString &text, Place place);
 QPushButton *command(QWidget *parent, const QString &name, const QString &caption, Place place);

@@ -1,15 +1,16 @@
 #include "main_menu.h"
 
 #include "app_icon.h"
+#include "com_port_frame.h"
+#include "group_panel.h"
 #include "image_builder.h"
 #include "main_menu_texts.h"
-#include "number_validators.h"
+#include "panel_state.h"
+#include "terminal_panel.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 
 namespace {
@@ -27,27 +28,21 @@ QFont windowFont(QFont font)
     return font;
 }
 
-CheckState checkState(const QCheckBox *box)
-{
-    return box->isChecked() ? CheckState::Ticked : CheckState::Unticked;
-}
-
 }  // namespace
 
 Main_Menu::Main_Menu(Tanimlamalar &model, OperatorDialogs &dialogs, UnitSession &session, QWidget *parent)
-    : QWidget(parent), model_(model), dialogs_(dialogs), session_(session)
+    : QWidget(parent), model_(model), dialogs_(dialogs), session_(session), clicks_(this)
 {
     setObjectName(QStringLiteral("Main_Menu"));
     setWindowTitle(texts::kWindowTitle);
     setWindowIcon(appIcon());
+    // The controls size themselves by the font they inherit: it is set before they exist.
     setFont(windowFont(font()));
     setFixedSize(kClientWidth, kClientHeight);
-    c_ = buildMainMenuLayout(this);
-    for (const NumberRow &row : c_.numbers)
-        row.box->setValidator(new TicketNumberValidator(row.box));
-    for (const PriorityRow &row : c_.rows)
-        row.txtOncelikSayisi->setValidator(new PriorityCountValidator(row.txtOncelikSayisi));
-    connectControls();
+    buildPanels();
+    buildWindowControls();
+    orderKeyboard();
+    connectWindowControls();
     connect(&session_, &UnitSession::progress, this, &Main_Menu::showProgress);
 }
 
@@ -56,87 +51,58 @@ Main_Menu::~Main_Menu()
     delete editor_;
 }
 
-void Main_Menu::connectControls()
+void Main_Menu::buildPanels()
 {
-    connectTerminalPanel();
-    connectGroupPanel();
-    connectFreeControls();
+    terminalPanel_ = new TerminalPanel(model_, dialogs_, session_, *this, this);
+    groupPanel_ = new GroupPanel(model_, dialogs_, session_, *this, this);
+    comPortFrame_ = new ComPortFrame(model_, dialogs_, this);
 }
 
-// Qt reports an operator's choice with activated (also for the entry already shown) and
-// a tick with clicked; code-made changes go through selectEntry and setTicked instead.
-void Main_Menu::onClick(QComboBox *combo, const std::function<void()> &handler)
+// The keyboard visits the COM port frame first, then the group panel, the controls on the
+// window itself and the terminal panel.
+void Main_Menu::orderKeyboard()
 {
-    clickHandlers_.insert(combo, handler);
-    connect(combo, &QComboBox::activated, this, [handler] { handler(); });
+    QList<QWidget *> order = comPortFrame_->tabOrder();
+    order << groupPanel_->tabOrder();
+    order << Ticket_Editor << cmdKaydet << Saat_Cipi_Combo << cmdTarihSaat;
+    order << terminalPanel_->tabOrder();
+    for (int i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
-void Main_Menu::onClick(QCheckBox *box, const std::function<void()> &handler)
+// Both panels, terminal first; the group load ends with the clock chip selector, which
+// stands on the window itself.
+void Main_Menu::Terminal_Yukle()
 {
-    clickHandlers_.insert(box, handler);
-    connect(box, &QCheckBox::clicked, this, [handler] { handler(); });
-}
-
-void Main_Menu::selectEntry(QComboBox *combo, int position)
-{
-    combo->setCurrentIndex(position);
-    clickHandlers_.value(combo)();
-}
-
-void Main_Menu::setTicked(QCheckBox *box, bool ticked)
-{
-    box->setChecked(ticked);
-    clickHandlers_.value(box)();
-}
-
-bool Main_Menu::loading() const
-{
-    return model_.FormLoading || model_.PanelLoading;
-}
-
-PanelState Main_Menu::panelState() const
-{
-    PanelState panels;
-    panels.terminal = c_.Terminal_No_Combo->currentIndex();
-    for (int s = 0; s < kPanelSlotCount; ++s) {
-        panels.slotGroup[s] = c_.rows[s].Buton_Listesi_Combo->currentIndex();
-        panels.slotCount[s] = c_.rows[s].txtOncelikSayisi->text();
-    }
-    panels.group = c_.Buton_No_Combo->currentIndex();
-    panels.start = c_.numberBox(NumberBox::Baslangic)->text();
-    panels.end = c_.numberBox(NumberBox::Bitis)->text();
-    panels.lastCalled = c_.numberBox(NumberBox::Suan)->text();
-    panels.lastIssued = c_.numberBox(NumberBox::Printer)->text();
-    panels.enable = checkState(c_.Buton_Enable);
-    panels.limit = checkState(c_.Limit_Check);
-    panels.layout = c_.Bilet_Data_Combo->currentIndex();
-    return panels;
+    terminalPanel_->load();
+    if (const std::optional<GroupLoad> group = groupPanel_->load())
+        clicks_.selectEntry(Saat_Cipi_Combo, group->clockPosition);
 }
 
 void Main_Menu::Update_data()
 {
-    ::Update_data(model_, panelState());
+    PanelState panels;
+    terminalPanel_->capture(panels);
+    groupPanel_->capture(panels);
+    ::Update_data(model_, panels);
 }
 
 void Main_Menu::showProgress(TransferMode kind, const QString &caption) const
 {
-    QLabel *label = nullptr;
     switch (kind) {
     case TransferMode::TerminalSettings:
-        label = c_.Label18;
+        terminalPanel_->showProgress(caption);
         break;
     case TransferMode::ButtonSettings:
-        label = c_.Label19;
+        groupPanel_->showProgress(caption);
         break;
     case TransferMode::DateTime:
-        label = c_.Label20;
+        Label20->setText(caption);
         break;
     case TransferMode::TicketData:  // the editor shows its own
     case TransferMode::None:
         break;
     }
-    if (label)
-        label->setText(caption);
 }
 
 // Closing the main window ends the application, the hidden editor window with it.

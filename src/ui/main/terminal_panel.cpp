@@ -1,90 +1,213 @@
-#include "main_menu.h"
+#include "terminal_panel.h"
 
+#include "group_steppers.h"
+#include "layout_helpers.h"
+#include "main_menu_texts.h"
+#include "number_validators.h"
+#include "operator_dialogs.h"
+#include "panel_host.h"
 #include "panel_load.h"
+#include "panel_state.h"
 #include "priority_steppers.h"
+#include "unit_session.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-void Main_Menu::connectTerminalPanel()
+using namespace layout;
+
+namespace {
+
+constexpr int kTerminalComboLeft = 3120;
+constexpr int kCaptionGap = 60;
+constexpr int kFirstRowTop = 1440;
+constexpr int kRowPitch = 480;
+constexpr int kLowerCaseEntry = 7;
+
+QStringList terminalEntries()
 {
-    onClick(c_.Terminal_No_Combo, [this] { Terminal_No_Combo_Click(); });
+    QStringList entries;
+    for (int t = 1; t <= kTerminalCount; ++t)
+        entries << texts::kTerminalEntry.arg(t);
+    return entries;
+}
+
+QStringList slotEntries()
+{
+    QStringList entries{texts::kNoGroup};
+    for (int p = 1; p <= kSelectableGroups; ++p)
+        entries << (p == kLowerCaseEntry ? texts::kGroupEntrySeven : texts::kGroupEntry.arg(p));
+    return entries;
+}
+
+QString indexed(const char *name, int index)
+{
+    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
+}
+
+}  // namespace
+
+TerminalPanel::TerminalPanel(Tanimlamalar &model, OperatorDialogs &dialogs, UnitSession &session, PanelHost &host,
+                             QWidget *window)
+    : QGroupBox(window), model_(model), dialogs_(dialogs), session_(session), host_(host), clicks_(this)
+{
+    setUpFrame(this, QStringLiteral("Frame1"), texts::kFrame1, {360, 120, 6615, 9975});
+    buildControls();
+    connectControls();
+}
+
+void TerminalPanel::buildControls()
+{
+    QLabel *Label2 = label(this, QStringLiteral("Label2"), texts::kTerminalNo,
+                           {720, 360, kTerminalComboLeft - 720 - kCaptionGap}, Look::LargeBlue);
+    Terminal_No_Combo = combo(this, QStringLiteral("Terminal_No_Combo"), terminalEntries(),
+                              {kTerminalComboLeft, 360, 2415}, Look::LargeBlue);
+    Label2->setBuddy(Terminal_No_Combo);
+    label(this, QStringLiteral("Label11"), texts::kPriorityButtonHeading, {2760, 1080}, Look::Underlined);
+    label(this, QStringLiteral("Label10"), texts::kCallCountHeading, {4680, 1080}, Look::Underlined);
+
+    const QStringList entries = slotEntries();
+    for (int s = 0; s < kPanelSlotCount; ++s)
+        rows_[s] = buildRow(s, entries);
+
+    Terminal_Gonder = command(this, QStringLiteral("Terminal_Gonder"), texts::kTerminalGonder, {2640, 9240, 3615, 615});
+    Label18 = progressLabel(this, QStringLiteral("Label18"), texts::kProgressAtStart, {1680, 9480});
+}
+
+TerminalPanel::PriorityRow TerminalPanel::buildRow(int s, const QStringList &entries)
+{
+    const int top = kFirstRowTop + kRowPitch * s;
+    const QString caption = texts::kPriorityRow.arg(s + 1);
+    QLabel *rowLabel = label(this, indexed("lblOncelik", s), caption, {360, top});
+    PriorityRow row{};
+    row.Buton_Listesi_Combo = combo(this, indexed("Buton_Listesi_Combo", s), entries, {2640, top, 1695});
+    row.Eksi_50 = stepper(this, indexed("Eksi_50", s), texts::kStepFifty, {4560, top, 360});
+    row.Eksi = stepper(this, indexed("Eksi", s), texts::kStepDown, {4920, top, 240});
+    row.txtOncelikSayisi = textBox(this, indexed("txtOncelikSayisi", s), QStringLiteral("0"), {5160, top, 480});
+    row.Arti = stepper(this, indexed("Arti", s), texts::kStepUp, {5640, top, 240});
+    row.Arti_50 = stepper(this, indexed("Arti_50", s), texts::kStepFifty, {5880, top, 360});
+
+    rowLabel->setBuddy(row.Buton_Listesi_Combo);
+    nameSteppers(row.Eksi_50, row.Eksi, row.Arti, row.Arti_50, caption);
+    row.txtOncelikSayisi->setAccessibleName(texts::kCountBoxName.arg(caption));
+    row.txtOncelikSayisi->setValidator(new PriorityCountValidator(row.txtOncelikSayisi));
+    return row;
+}
+
+void TerminalPanel::connectControls()
+{
+    clicks_.onClick(Terminal_No_Combo, [this] { Terminal_No_Combo_Click(); });
     for (int s = 0; s < kPanelSlotCount; ++s) {
-        const PriorityRow &row = c_.rows[s];
-        onClick(row.Buton_Listesi_Combo, [this, s] { Buton_Listesi_Combo_Click(s); });
+        const PriorityRow &row = rows_[s];
+        clicks_.onClick(row.Buton_Listesi_Combo, [this, s] { Buton_Listesi_Combo_Click(s); });
         connect(row.Eksi_50, &QPushButton::clicked, this, [this, s] { Eksi_50_Click(s); });
         connect(row.Eksi, &QPushButton::clicked, this, [this, s] { Eksi_Click(s); });
         connect(row.Arti, &QPushButton::clicked, this, [this, s] { Arti_Click(s); });
         connect(row.Arti_50, &QPushButton::clicked, this, [this, s] { Arti_50_Click(s); });
     }
+    connect(Terminal_Gonder, &QPushButton::clicked, this, [this] { Terminal_Gonder_Click(); });
 }
 
-void Main_Menu::Terminal_Yukle()
+void TerminalPanel::selectFirstTerminal()
 {
-    loadTerminal();
-    loadGroup();
+    clicks_.selectEntry(Terminal_No_Combo, 0);
 }
 
-void Main_Menu::loadTerminal()
+void TerminalPanel::selectNoGroupInEverySlot()
 {
-    const int t = c_.Terminal_No_Combo->currentIndex();
+    for (const PriorityRow &row : rows_)
+        clicks_.selectEntry(row.Buton_Listesi_Combo, 0);
+}
+
+void TerminalPanel::load()
+{
+    const int t = Terminal_No_Combo->currentIndex();
     if (t < 0)
         return;
     const auto loads = terminalLoad(model_, t);
     for (int s = 0; s < kPanelSlotCount; ++s) {
-        const PriorityRow &row = c_.rows[s];
+        const PriorityRow &row = rows_[s];
         model_.PanelLoading = true;
-        selectEntry(row.Buton_Listesi_Combo, loads[s].position);
+        clicks_.selectEntry(row.Buton_Listesi_Combo, loads[s].position);
         model_.PanelLoading = false;
         row.Buton_Listesi_Combo->setEnabled(true);
         row.txtOncelikSayisi->setText(loads[s].count);
     }
 }
 
-void Main_Menu::Terminal_No_Combo_Click()
+void TerminalPanel::capture(PanelState &panels) const
 {
-    if (loading())
-        return;
-    Terminal_Yukle();
+    panels.terminal = Terminal_No_Combo->currentIndex();
+    for (int s = 0; s < kPanelSlotCount; ++s) {
+        panels.slotGroup[s] = rows_[s].Buton_Listesi_Combo->currentIndex();
+        panels.slotCount[s] = rows_[s].txtOncelikSayisi->text();
+    }
 }
 
-void Main_Menu::Buton_Listesi_Combo_Click(int)
+void TerminalPanel::showProgress(const QString &caption)
 {
-    if (loading())
-        return;
-    Update_data();
+    Label18->setText(caption);
 }
 
-void Main_Menu::Arti_Click(int slot)
+QList<QWidget *> TerminalPanel::tabOrder() const
+{
+    QList<QWidget *> order{Terminal_No_Combo};
+    for (const PriorityRow &row : rows_)
+        order << row.Buton_Listesi_Combo << row.Eksi_50 << row.Eksi << row.txtOncelikSayisi << row.Arti << row.Arti_50;
+    order << Terminal_Gonder;
+    return order;
+}
+
+void TerminalPanel::Terminal_No_Combo_Click()
+{
+    if (panelsLoading(model_))
+        return;
+    host_.Terminal_Yukle();
+}
+
+void TerminalPanel::Buton_Listesi_Combo_Click(int)
+{
+    if (panelsLoading(model_))
+        return;
+    host_.Update_data();
+}
+
+void TerminalPanel::Arti_Click(int slot)
 {
     stepCount(slot, kStepUpOne);
 }
 
-void Main_Menu::Arti_50_Click(int slot)
+void TerminalPanel::Arti_50_Click(int slot)
 {
     stepCount(slot, kStepUpFifty);
 }
 
-void Main_Menu::Eksi_Click(int slot)
+void TerminalPanel::Eksi_Click(int slot)
 {
     stepCount(slot, kStepDownOne);
 }
 
-void Main_Menu::Eksi_50_Click(int slot)
+void TerminalPanel::Eksi_50_Click(int slot)
 {
     stepCount(slot, kStepDownFifty);
 }
 
 // Not gated: a stepper is only ever clicked by the operator, and it captures even when
 // its rule changed nothing.
-void Main_Menu::stepCount(int slot, int step)
+void TerminalPanel::stepCount(int slot, int step)
 {
-    QLineEdit *box = c_.rows[slot].txtOncelikSayisi;
+    QLineEdit *box = rows_[slot].txtOncelikSayisi;
     const StepResult result = stepPriorityCount(box->text(), step);
     if (result.message)
         dialogs_.inform(*result.message);
     if (result.text)
         box->setText(*result.text);
-    Update_data();
+    host_.Update_data();
+}
+
+void TerminalPanel::Terminal_Gonder_Click()
+{
+    session_.sendTerminals();
 }

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "tanimlamalar.h"
+
+// What a panel asks of the window it stands on: the two routines that span both panels.
+class PanelHost {
+public:
+    // Fills both panels from the model for the selected terminal and group.
+    virtual void Terminal_Yukle() = 0;
+    // Captures both panels into the model and rebuilds both images.
+    virtual void Update_data() = 0;
+
+protected:
+    ~PanelHost() = default;
+};
+
+// The gate of the panels' selector and check box handlers: while the window loads
+// (FormLoading) or fills a panel (PanelLoading), a click is code's, not an edit.
+inline bool panelsLoading(const Tanimlamalar &model)
+{
+    return model.FormLoading || model.PanelLoading;
+}
