@@ -1,10 +1,12 @@
 #include "group_panel.h"
 
 #include "layout_helpers.h"
+#include "main_menu_rules.h"
 #include "main_menu_texts.h"
 #include "number_validators.h"
 #include "operator_dialogs.h"
 #include "panel_host.h"
+#include "panel_load.h"
 #include "panel_state.h"
 #include "unit_session.h"
 

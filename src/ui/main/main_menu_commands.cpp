@@ -1,8 +1,8 @@
 #include "main_menu.h"
 
 #include "layout_helpers.h"
+#include "main_menu_rules.h"
 #include "main_menu_texts.h"
-#include "panel_load.h"
 #include "settings_messages.h"
 
 #include <QComboBox>

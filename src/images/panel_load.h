@@ -3,7 +3,6 @@
 #include "tanimlamalar.h"
 
 #include <QString>
-#include <QStringList>
 
 #include <array>
 #include <optional>
@@ -30,12 +29,3 @@ int listPosition(int value, int entries);
 
 std::array<SlotLoad, kPanelSlotCount> terminalLoad(const Tanimlamalar &model, int terminal);
 GroupLoad groupLoad(const Tanimlamalar &model, int group);
-
-// Saat_Cipi_Combo: entry 0 = DS1307, 1 = PCF8583; no selection (-1) leaves ClockChip unchanged.
-void Saat_Cipi_Combo_Click(Tanimlamalar &model, int selectedIndex);
-
-QString enableCaption(bool ticked);
-QString limitCaption(bool ticked);
-
-// The controls whose enabled state follows the group's enable value, in the order they change.
-const QStringList &enableRowNames();
