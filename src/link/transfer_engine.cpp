@@ -54,6 +54,11 @@ QString progressCaption(int sentPosition, double divisor)
 
 }  // namespace
 
+int transferLength(TransferMode kind)
+{
+    return limitsOf(kind).lastPosition;
+}
+
 TransferEngine::TransferEngine(Tanimlamalar &model, ByteLink &link, QObject *parent)
     : QObject(parent), model_(model), link_(link), readDelay_(kReadDelay)
 {

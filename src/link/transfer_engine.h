@@ -13,6 +13,10 @@
 constexpr int kCommEventReceive = 2;
 constexpr uint8_t kStartByte = 0xAA;
 
+// The bytes a transfer of this kind sends after the start byte: 2,079 of the button image,
+// 41,919 of the terminal image, the 1,280 of the ticket image and the 24 of the clock frame.
+int transferLength(TransferMode kind);
+
 // The echo-verified upload: one image byte per answer of the unit, driven only by the
 // port's receive notification.
 class TransferEngine : public QObject {

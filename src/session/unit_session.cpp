@@ -91,9 +91,9 @@ StartDecision UnitSession::openPort(const QString &portText)
     return StartDecision::EndApplication;
 }
 
-PortOpening UnitSession::openDevice(const QString &device)
+PortOpening UnitSession::openDevice(const QString &device, const QString &portText)
 {
-    portText_ = device;
+    portText_ = portText.isEmpty() ? device : portText;
     device_ = device;
     return link_.openDevice(device);
 }

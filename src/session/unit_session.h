@@ -34,8 +34,9 @@ public:
     // Opens the port the COM port text names (a text without a valid number opens nothing).
     // A port held by another program is told to the operator and ends the start.
     StartDecision openPort(const QString &portText);
-    // Opens a device by its name; the outcome is the caller's to tell.
-    PortOpening openDevice(const QString &device);
+    // Opens a device by its name; the outcome is the caller's to tell. The port's later
+    // messages name it by portText (a COM port text), else by the device's name.
+    PortOpening openDevice(const QString &device, const QString &portText = {});
     // Whether this user can open the device now; the port this session holds counts as usable.
     PortAccess portAccess(const QString &device);
 

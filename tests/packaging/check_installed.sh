@@ -13,7 +13,7 @@ fail() {
   exit 1
 }
 
-for program in bilvex-config bilvex-unit-sim; do
+for program in bilvex-config bilvex-send bilvex-unit-sim; do
   [ -x "$prefix/bin/$program" ] || fail "$prefix/bin/$program is not installed"
 done
 
@@ -42,6 +42,8 @@ fi
 
 "$prefix/bin/bilvex-unit-sim" --help >"$scratch/unit-help.txt" || fail "bilvex-unit-sim --help failed"
 grep -q -- '--link' "$scratch/unit-help.txt" || fail "bilvex-unit-sim --help does not list --link"
+"$prefix/bin/bilvex-send" --help >"$scratch/send-help.txt" || fail "bilvex-send --help failed"
+grep -q -- '--list-ports' "$scratch/send-help.txt" || fail "bilvex-send --help does not list --list-ports"
 
 shot="$scratch/window.png"
 status=0

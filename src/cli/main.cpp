@@ -1,0 +1,74 @@
+// bilvex-send: sends the settings, the clock or ticket layouts to the control unit from the
+// command line, through the same session with the unit as the window.
+#include "error_output.h"
+#include "exit_status.h"
+#include "port_choice.h"
+#include "port_listing.h"
+#include "send_inputs.h"
+#include "send_job.h"
+#include "send_options.h"
+#include "send_texts.h"
+#include "stderr_dialogs.h"
+#include "unit_session.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+int listPorts(ErrorOutput &out)
+{
+    const QList<PortDescription> ports = availablePortDescriptions();
+    if (ports.isEmpty())
+        out.line(sendTexts::noPortsFound());
+    for (const PortDescription &port : ports)
+        std::printf("%s\n", portListingLine(port).toUtf8().constData());
+    return ExitStatus::Success;
+}
+
+int sendAll(SendOptions options, ErrorOutput &out)
+{
+    // The images alone are some 44 KB: the model lives on the heap.
+    const auto model = std::make_unique<Tanimlamalar>();
+    const QString fault = readInputs(options.settingsFile, options.items, *model);
+    if (!fault.isEmpty()) {
+        out.line(fault);
+        return ExitStatus::InputFault;
+    }
+    StderrDialogs dialogs(out);
+    UnitSession session(*model, dialogs);
+    const PortChoice port = choosePort(options.device, model->Text4);
+    const PortOpening opening = openChosenPort(session, port);
+    if (opening.result != PortOpening::Result::Opened) {
+        out.line(portFaultMessage(port, opening));
+        return ExitStatus::PortFault;
+    }
+    SendJob job(session, *model, out, options);
+    QObject::connect(&job, &SendJob::done, &job, [](int status) { QCoreApplication::exit(status); });
+    QTimer::singleShot(0, &job, &SendJob::start);
+    return QCoreApplication::exec();
+}
+
+}  // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("bilvex-send"));
+    ErrorOutput out(errorOutputIsTerminal());
+    const CommandLine line = parseCommandLine(QCoreApplication::arguments().mid(1));
+    if (!line.fault.isEmpty()) {
+        out.line(sendTexts::usageFault(line.fault));
+        return ExitStatus::InputFault;
+    }
+    if (line.options.help) {
+        std::fputs(sendTexts::help().toUtf8().constData(), stdout);
+        return ExitStatus::Success;
+    }
+    if (line.options.listPorts)
+        return listPorts(out);
+    return sendAll(line.options, out);
+}

@@ -1,0 +1,31 @@
+#include "port_choice.h"
+
+#include "link_messages.h"
+#include "port_names.h"
+#include "send_texts.h"
+
+PortChoice choosePort(const QString &givenDevice, const QString &comPortText)
+{
+    if (!givenDevice.isEmpty())
+        return {givenDevice, givenDevice};
+    const std::optional<int> number = comPortNumber(comPortText);
+    return {number ? comPortDeviceName(*number) : QString(), comPortText};
+}
+
+PortOpening openChosenPort(UnitSession &session, const PortChoice &port)
+{
+    if (port.device.isEmpty())
+        return {PortOpening::Result::NotFound, portMissingReason()};
+    return session.openDevice(port.device, port.portText);
+}
+
+QString portFaultMessage(const PortChoice &port, const PortOpening &opening)
+{
+    QString text = opening.result == PortOpening::Result::InUse ? portInUseMessage(port.portText)
+                                                                : portNotOpenMessage(port.portText, opening.reason);
+    if (!port.device.isEmpty() && port.device != port.portText)
+        text += QLatin1Char('\n') + sendTexts::deviceLine(port.device);
+    if (opening.result == PortOpening::Result::NoPermission)
+        text += QLatin1Char('\n') + sendTexts::dialoutHint();
+    return text;
+}

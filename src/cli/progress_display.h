@@ -1,0 +1,25 @@
+#pragma once
+
+#include "error_output.h"
+
+#include <QElapsedTimer>
+#include <QString>
+
+// One transfer at a time on the error output: on a terminal a progress bar, redrawn at
+// most ten times a second; at its end one summary line, wherever the output goes.
+class ProgressDisplay {
+public:
+    explicit ProgressDisplay(ErrorOutput &out);
+
+    void start(const QString &what, int total);
+    void update(int sent);
+    // endedEarly: why the transfer did not run to its end; empty when it did.
+    void end(int sent, int wrongEchoes, const QString &endedEarly = {});
+
+private:
+    ErrorOutput &out_;
+    QString what_;
+    int total_ = 0;
+    QElapsedTimer clock_;
+    qint64 drawnAtMs_ = -1;
+};

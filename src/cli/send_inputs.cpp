@@ -1,0 +1,54 @@
+#include "send_inputs.h"
+
+#include "send_texts.h"
+#include "settings_file.h"
+#include "settings_messages.h"
+#include "startup_images.h"
+#include "ticket_layout_parser.h"
+
+namespace {
+
+QString settingsFault(const QString &settingsFile, Tanimlamalar &model)
+{
+    const int code = loadSettingsFile(model, settingsFile);
+    if (code == SettingsError::None)
+        return {};
+    QString text = sendTexts::settingsFileLine(settingsFile) + QLatin1Char('\n') + readFailureMessage(code);
+    if (code == SettingsError::FileNotFound)
+        text += QLatin1Char('\n') + sendTexts::noFileCreated();
+    return text;
+}
+
+QString itemFault(SendItem &item, const Tanimlamalar &model)
+{
+    std::optional<BuildRefusal> refusal;
+    if (item.kind == TransferMode::ButtonSettings)
+        refusal = model.ButtonImageRefusal;
+    if (item.kind == TransferMode::TerminalSettings)
+        refusal = model.TerminalImageRefusal;
+    if (refusal)
+        return refusal->message();
+    if (item.kind != TransferMode::TicketData)
+        return {};
+    const std::optional<QByteArray> layout = readLayoutFile(item.layoutFile);
+    if (!layout)
+        return sendTexts::layoutUnreadable(item.layoutFile);
+    item.layout = *layout;
+    return {};
+}
+
+}  // namespace
+
+QString readInputs(const QString &settingsFile, QList<SendItem> &items, Tanimlamalar &model)
+{
+    QString fault = settingsFault(settingsFile, model);
+    if (!fault.isEmpty())
+        return fault;
+    buildStartupImages(model);
+    for (SendItem &item : items) {
+        fault = itemFault(item, model);
+        if (!fault.isEmpty())
+            return fault;
+    }
+    return {};
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "error_output.h"
+#include "progress_display.h"
+#include "send_options.h"
+#include "unit_session.h"
+
+#include <QObject>
+#include <QTimer>
+
+// Sends the items through the session one after the other, each watched for a unit that
+// has gone silent, and tells the outcome as bilvex-send's exit status.
+class SendJob : public QObject {
+    Q_OBJECT
+public:
+    SendJob(UnitSession &session, Tanimlamalar &model, ErrorOutput &out, const SendOptions &options,
+            QObject *parent = nullptr);
+
+    // Starts the first transfer; done follows when the last has ended or one has failed.
+    void start();
+
+signals:
+    void done(int exitStatus);
+
+private:
+    void startItem();
+    bool startTransfer(const SendItem &item);
+    void onProgress();
+    void onFinished();
+    void onSilence();
+    void fail(const QString &endedEarly);
+    void finish(int exitStatus);
+    void noteSentBytes();
+
+    UnitSession &session_;
+    Tanimlamalar &model_;
+    ErrorOutput &out_;
+    ProgressDisplay display_;
+    QList<SendItem> items_;
+    int ticketNumber_;  // 0..15, as the session stamps it
+    double timeoutSeconds_;
+    QTimer silence_;
+    qsizetype current_ = 0;
+    int sent_ = 0;
+    int wrongInTransfer_ = 0;
+    bool running_ = false;
+    bool anyWrongEcho_ = false;
+    bool over_ = false;  // done has been emitted; later signals change nothing
+};

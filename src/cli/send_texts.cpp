@@ -1,0 +1,174 @@
+#include "send_texts.h"
+
+#include "platform_paths.h"
+
+namespace {
+
+constexpr int kBarWidth = 20;
+constexpr qint64 kMsPerSecond = 1000;
+constexpr qint64 kSecondsPerMinute = 60;
+
+const QString kUsage = QStringLiteral(
+    "Kullanım:\n"
+    "  bilvex-send [--settings DOSYA] [--port AYGIT] [--ticket-number N] [--timeout SANİYE] GÖNDERİM...\n"
+    "  bilvex-send --list-ports\n");
+
+QString minutesAndSeconds(qint64 seconds)
+{
+    return QStringLiteral("%1:%2")
+        .arg(seconds / kSecondsPerMinute)
+        .arg(seconds % kSecondsPerMinute, 2, 10, QLatin1Char('0'));
+}
+
+}  // namespace
+
+namespace sendTexts {
+
+QString help()
+{
+    return kUsage +
+           QStringLiteral("\n"
+                          "Ayarları ana kumanda ünitesine seri hattan gönderir (9600,N,8,1; her baytın yankısı\n"
+                          "denetlenir). Görüntüler, bilvex-config açılırken ayarlar dosyasından nasıl kuruluyorsa\n"
+                          "öyle kurulur. Ayarlar dosyasına hiçbir zaman yazılmaz.\n"
+                          "\n"
+                          "GÖNDERİM (verilen sırayla gönderilir):\n"
+                          "  buttons              Buton ayarları (2079 bayt)\n"
+                          "  terminals            Terminal öncelik ayarları (41919 bayt)\n"
+                          "  clock                Tarih ve saat, bilgisayarın saatinden (24 bayt)\n"
+                          "  ticket=DOSYA         Bilet datası dosyası, --ticket-number numarasıyla (1280 bayt)\n"
+                          "\n"
+                          "Seçenekler:\n"
+                          "  --settings DOSYA     Ayarlar dosyası (varsayılan: %1)\n"
+                          "  --port AYGIT         Seri port, ör. /dev/ttyUSB0 (varsayılan: ayarlar dosyasındaki\n"
+                          "                       Com port numarası, bilvex-config'teki gibi)\n"
+                          "  --ticket-number N    Bilet numarası 1..16 (varsayılan 1, \"1st Ticket\")\n"
+                          "  --timeout SANİYE     Ünite bu süre yanıt vermezse gönderim yarıda kesilir\n"
+                          "                       (varsayılan 5)\n"
+                          "  --list-ports         Seri portları listeler: aygıt, açıklama, üretici, seri numarası,\n"
+                          "                       /dev/serial/by-id adı (sekmeyle ayrılmış, bilinmeyen: -)\n"
+                          "  -h, --help           Bu yardımı gösterir\n"
+                          "\n"
+                          "Çıkış durumu:\n"
+                          "  0  Bütün yankılar doğru\n"
+                          "  1  Bazı yankılar hatalı\n"
+                          "  2  Kullanım ya da girdi hatası (ayarlar, bilet dosyası, gönderilemeyen değer);\n"
+                          "     hiçbir şey gönderilmedi\n"
+                          "  3  Port açılamadı; hiçbir şey gönderilmedi\n"
+                          "  4  Ünite yanıt vermedi ya da bağlantı kesildi\n")
+               .arg(settingsFilePath());
+}
+
+QString usageFault(const QString &reason)
+{
+    return reason + QLatin1Char('\n') + kUsage + QStringLiteral("Ayrıntılar için: bilvex-send --help");
+}
+
+QString unknownOption(const QString &option)
+{
+    return QStringLiteral("Bilinmeyen seçenek: %1").arg(option);
+}
+
+QString missingValue(const QString &option)
+{
+    return QStringLiteral("%1 bir değer ister.").arg(option);
+}
+
+QString badTicketNumber(const QString &value)
+{
+    return QStringLiteral("Bilet numarası 1 ile 16 arasında olmalı: %1").arg(value);
+}
+
+QString badTimeout(const QString &value)
+{
+    return QStringLiteral("Süre sıfırdan büyük bir saniye sayısı olmalı: %1").arg(value);
+}
+
+QString unknownWhat(const QString &word)
+{
+    return QStringLiteral("Bilinmeyen gönderim: %1 (buttons, terminals, clock ya da ticket=DOSYA)").arg(word);
+}
+
+QString nothingToSend()
+{
+    return QStringLiteral("Gönderilecek bir şey belirtilmedi.");
+}
+
+QString listPortsAlone()
+{
+    return QStringLiteral("--list-ports bir gönderimle birlikte kullanılmaz.");
+}
+
+QString settingsFileLine(const QString &path)
+{
+    return QStringLiteral("Ayarlar dosyası: %1").arg(path);
+}
+
+QString noFileCreated()
+{
+    return QStringLiteral("bilvex-send dosya oluşturmaz; hiçbir şey gönderilmedi.");
+}
+
+QString layoutUnreadable(const QString &path)
+{
+    return QStringLiteral("Bilet dosyası okunamadı: %1").arg(path);
+}
+
+QString deviceLine(const QString &device)
+{
+    return QStringLiteral("Aygıt: %1").arg(device);
+}
+
+QString dialoutHint()
+{
+    return QStringLiteral("Kullanıcıyı dialout grubuna ekleyip oturumu kapatıp yeniden açın:\n"
+                          "  sudo usermod -aG dialout $USER");
+}
+
+QString noPortsFound()
+{
+    return QStringLiteral("Seri port bulunamadı.");
+}
+
+QString unitSilent(double seconds)
+{
+    return QStringLiteral("Ünite %1 saniyedir yanıt vermiyor; gönderim yarıda kesildi.").arg(seconds);
+}
+
+QString progressBar(const QString &what, int sent, int total, qint64 elapsedMs)
+{
+    const int filled = total > 0 ? kBarWidth * sent / total : 0;
+    const int percent = total > 0 ? 100 * sent / total : 0;
+    const qint64 leftMs = sent > 0 ? elapsedMs * (total - sent) / sent : 0;
+    return QStringLiteral("%1  [%2%3]  %4 %  %5/%6 bayt  kalan %7")
+        .arg(what, QString(filled, QLatin1Char('#')), QString(kBarWidth - filled, QLatin1Char('.')))
+        .arg(percent, 3)
+        .arg(sent)
+        .arg(total)
+        .arg(minutesAndSeconds((leftMs + kMsPerSecond - 1) / kMsPerSecond));
+}
+
+QString summary(const QString &what, int sent, int total, int wrongEchoes, double seconds, const QString &endedEarly)
+{
+    QString text = QStringLiteral("%1: %2/%3 bayt, %4 hatalı yankı, %5 s")
+                       .arg(what)
+                       .arg(sent)
+                       .arg(total)
+                       .arg(wrongEchoes)
+                       .arg(seconds, 0, 'f', 2);
+    if (!endedEarly.isEmpty())
+        text += QStringLiteral(", ") + endedEarly;
+    return text;
+}
+
+QString silentEnding()
+{
+    return QStringLiteral("ünite yanıt vermedi");
+}
+
+QString lostEnding()
+{
+    return QStringLiteral("bağlantı kesildi");
+}
+
+}  // namespace sendTexts

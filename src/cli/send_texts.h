@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+
+// bilvex-send's own texts. What the window also says (settings file, port, echo and
+// refusal messages) is said in the window's words, from where the window takes them.
+namespace sendTexts {
+
+QString help();
+// A command line not understood: the reason, then where to find the usage.
+QString usageFault(const QString &reason);
+QString unknownOption(const QString &option);
+QString missingValue(const QString &option);
+QString badTicketNumber(const QString &value);
+QString badTimeout(const QString &value);
+QString unknownWhat(const QString &word);
+QString nothingToSend();
+QString listPortsAlone();
+
+// Which file the settings message that follows is about.
+QString settingsFileLine(const QString &path);
+// The window creates a missing settings file; bilvex-send never writes it.
+QString noFileCreated();
+QString layoutUnreadable(const QString &path);
+
+// The device a COM port number led to.
+QString deviceLine(const QString &device);
+QString dialoutHint();
+QString noPortsFound();
+
+QString unitSilent(double seconds);
+
+// "buttons  [#####.....]  52 %  1081/2079 bayt  kalan 0:04"
+QString progressBar(const QString &what, int sent, int total, qint64 elapsedMs);
+// "buttons: 2079/2079 bayt, 0 hatalı yankı, 4.62 s", with the reason when it ended early.
+QString summary(const QString &what, int sent, int total, int wrongEchoes, double seconds,
+                const QString &endedEarly = {});
+QString silentEnding();
+QString lostEnding();
+
+}  // namespace sendTexts

@@ -1,0 +1,20 @@
+#include "stderr_dialogs.h"
+
+StderrDialogs::StderrDialogs(ErrorOutput &out) : out_(out)
+{
+}
+
+void StderrDialogs::inform(const QString &text)
+{
+    out_.line(text);
+}
+
+bool StderrDialogs::askYesNo(const QString &, const QString &)
+{
+    return true;
+}
+
+QString StderrDialogs::chooseFileToOpen()
+{
+    return {};
+}

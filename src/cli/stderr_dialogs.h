@@ -1,0 +1,19 @@
+#pragma once
+
+#include "error_output.h"
+#include "operator_dialogs.h"
+
+// The session's boxes without a window: each text becomes a line of the error output and
+// the transfer goes on at once. The one question, the ticket number's confirmation, was
+// answered by the command line.
+class StderrDialogs : public OperatorDialogs {
+public:
+    explicit StderrDialogs(ErrorOutput &out);
+
+    void inform(const QString &text) override;
+    bool askYesNo(const QString &title, const QString &text) override;
+    QString chooseFileToOpen() override;
+
+private:
+    ErrorOutput &out_;
+};

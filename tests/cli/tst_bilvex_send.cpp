@@ -1,0 +1,293 @@
+// bilvex-send as an installer runs it, against the simulated unit on a pseudo-terminal:
+// what the unit received, the exit status and what the program said on its error output.
+#include "byte_sequence.h"
+#include "settings_file.h"
+#include "settings_folder.h"
+#include "startup_images.h"
+#include "unit_sim_process.h"
+
+#include <QDateTime>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QtTest>
+
+namespace {
+
+constexpr int kRunMs = 400000;
+constexpr int kButtonBytes = 2079;
+constexpr int kTerminalBytes = 41919;
+
+struct Run {
+    int status = -1;
+    QString said;  // the error output
+    QByteArray output;
+    qint64 ms = 0;
+};
+
+Run runSend(const QStringList &arguments)
+{
+    QProcess process;
+    QElapsedTimer clock;
+    clock.start();
+    process.start(QStringLiteral(BILVEX_SEND), arguments);
+    process.waitForFinished(kRunMs);
+    Run run;
+    run.ms = clock.elapsed();
+    if (process.exitStatus() == QProcess::NormalExit)
+        run.status = process.exitCode();
+    run.said = QString::fromUtf8(process.readAllStandardError());
+    run.output = process.readAllStandardOutput();
+    return run;
+}
+
+// A site's settings: group 1 and terminal 1 (the ones start-up puts in the panels) and
+// others beside them.
+Tanimlamalar siteSettings()
+{
+    Tanimlamalar m;
+    m.ClockChip = kClockChipPcf8583;
+    m.GroupEnable[0] = m.GroupEnableCopy[0] = kEnabled;
+    m.GroupStart[0] = 12;
+    m.GroupEnd[0] = 400;
+    m.GroupLayout[0] = 3;
+    m.GroupStart[9] = 500;
+    m.PriorityGroup[0][0] = 3;
+    m.PriorityCount[0][0] = kMaxCount;
+    m.PriorityGroup[1][0] = 3;
+    m.PriorityCount[1][0] = kMaxCount;
+    return m;
+}
+
+// The images the window's start-up builds from the file.
+Tanimlamalar startupImagesOf(const QString &settingsFile)
+{
+    Tanimlamalar m;
+    if (loadSettingsFile(m, settingsFile) != SettingsError::None)
+        qFatal("cannot read %s", qPrintable(settingsFile));
+    buildStartupImages(m);
+    return m;
+}
+
+// The clock frame's six records as the unit reads them, for the PCF8583: seconds, minutes
+// and hours in BCD at registers 2, 3, 4; the time they give, to the second.
+QTime pcf8583FrameTime(const QByteArray &frame)
+{
+    const QByteArray registers = bytes({0x02, 0x03, 0x04, 0x05, 0x06, 0x10});
+    for (qsizetype k = 0; k < 6; ++k) {
+        if (frame.at(4 * k) != char(0xB4) || frame.at(4 * k + 1) != registers.at(k) ||
+            frame.at(4 * k + 3) != char(0xBE))
+            return {};
+    }
+    const auto bcd = [&](qsizetype k) {
+        const auto value = uint8_t(frame.at(4 * k + 2));
+        return (value >> 4) * 10 + (value & 0x0F);
+    };
+    return {bcd(2), bcd(1), bcd(0)};
+}
+
+// The ticket layout 'AB',13 sent as "16th Ticket": records AF, data, k, 0F, A5 for k = 0..255.
+QByteArray ticketLine()
+{
+    QByteArray line = bytes({0xAA});
+    const QByteArray layout("AB\r");
+    for (int k = 0; k < 256; ++k)
+        line += bytes({0xAF, k < layout.size() ? layout.at(k) : 0, k, 0x0F, 0xA5});
+    return line;
+}
+
+// The file as it lies on disk: a send must leave it so.
+QByteArray fileState(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return "missing";
+    return file.readAll() + file.fileTime(QFileDevice::FileModificationTime).toString(Qt::ISODateWithMs).toUtf8();
+}
+
+void writeSettings(const SettingsFolder &folder, const QByteArray &bytes)
+{
+    folder.writeFile(bytes);
+    QFile file(folder.settingsFile());
+    file.open(QIODevice::ReadWrite);
+    file.setFileTime(QDateTime(QDate(2020, 1, 2), QTime(3, 4, 5)), QFileDevice::FileModificationTime);
+}
+
+}  // namespace
+
+class TestBilvexSend : public QObject {
+    Q_OBJECT
+
+private slots:
+    void sendsEachWhatInTheOrderGiven();
+    void terminalsSendTheWholeImage();
+    void faultsEndWithTheirStatus_data();
+    void faultsEndWithTheirStatus();
+    void listsThePorts();
+};
+
+// The settings file's own COM port (1, linked to the unit) and the tool's own settings file.
+void TestBilvexSend::sendsEachWhatInTheOrderGiven()
+{
+    SettingsFolder folder;
+    writeSettings(folder, settingsFileBytes(siteSettings()));
+    const QByteArray fileBefore = fileState(folder.settingsFile());
+    UnitSimProcess unit(QStringLiteral(BILVEX_UNIT_SIM), folder.folder() + QStringLiteral("/ports/com1"));
+    QVERIFY(unit.started());
+    QTemporaryDir dir;
+    const QString layout = dir.filePath(QStringLiteral("bilet.txt"));
+    QFile layoutFile(layout);
+    QVERIFY(layoutFile.open(QIODevice::WriteOnly));
+    layoutFile.write("'AB',13\r\n");
+    layoutFile.close();
+
+    const QTime before = QTime::currentTime();
+    const Run run = runSend({QStringLiteral("clock"), QStringLiteral("buttons"), QStringLiteral("ticket=") + layout,
+                             QStringLiteral("--ticket-number"), QStringLiteral("16")});
+    QCOMPARE(run.status, 0);
+
+    const QByteArray received = unit.received();
+    QCOMPARE(received.size(), 1 + 24 + 1 + kButtonBytes + 1 + 1280);
+    QCOMPARE(received.at(0), char(0xAA));
+    const QTime sent = pcf8583FrameTime(received.mid(1, 24));
+    QVERIFY2(sent.isValid() && before.secsTo(sent) >= -1 && sent.secsTo(QTime::currentTime()) >= -1,
+             qPrintable(received.mid(1, 24).toHex(' ')));
+    const QByteArray buttons = received.mid(25, 1 + kButtonBytes);
+    QCOMPARE(buttons, startAndImage(startupImagesOf(folder.settingsFile()).ButtonImage.data(), kButtonBytes));
+    // Group 1 starts at 12: the low and the high byte at addresses 0x1000 and 0x1001.
+    QCOMPARE(buttons.mid(1, 10), bytes({0xAA, 0x0C, 0x10, 0x00, 0xA0, 0xAA, 0x00, 0x10, 0x01, 0xA0}));
+    QCOMPARE(received.mid(25 + 1 + kButtonBytes), ticketLine());
+
+    const QStringList lines = run.said.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 3);
+    QVERIFY2(lines[0].startsWith(QStringLiteral("clock: 24/24 bayt, 0 hatalı yankı, ")), qPrintable(run.said));
+    QVERIFY2(lines[1].startsWith(QStringLiteral("buttons: 2079/2079 bayt, 0 hatalı yankı, ")), qPrintable(run.said));
+    QVERIFY2(lines[2].startsWith(QStringLiteral("ticket=") + layout + QStringLiteral(": 1280/1280 bayt")),
+             qPrintable(run.said));
+    QCOMPARE(fileState(folder.settingsFile()), fileBefore);
+}
+
+// About 90 s (41,919 round trips with the 2 ms wait): run by its own CTest entry.
+void TestBilvexSend::terminalsSendTheWholeImage()
+{
+    if (qEnvironmentVariableIsEmpty("BILVEX_FULL_TERMINAL_UPLOAD"))
+        QSKIP("the whole terminal upload runs as tst_send_terminal_upload");
+    SettingsFolder folder;
+    writeSettings(folder, settingsFileBytes(siteSettings()));
+    UnitSimProcess unit(QStringLiteral(BILVEX_UNIT_SIM), folder.folder() + QStringLiteral("/ports/com1"));
+    QVERIFY(unit.started());
+
+    const Run run = runSend({QStringLiteral("--settings"), folder.settingsFile(), QStringLiteral("--port"),
+                             unit.devicePath(), QStringLiteral("terminals")});
+    QCOMPARE(run.status, 0);
+    const QByteArray received = unit.received();
+    QCOMPARE(received, startAndImage(startupImagesOf(folder.settingsFile()).TerminalImage.data(), kTerminalBytes));
+    // Terminal 2, slot 1: group 3 at address 64, count MAX at address 96.
+    QCOMPARE(received.mid(1 + 320, 5), bytes({0xAA, 0x03, 0x00, 0x40, 0xA0}));
+    QCOMPARE(received.mid(1 + 20960, 5), bytes({0xAA, 0xFF, 0x00, 0x60, 0xA0}));
+    QVERIFY2(run.said.startsWith(QStringLiteral("terminals: 41919/41919 bayt, 0 hatalı yankı, ")),
+             qPrintable(run.said));
+}
+
+void TestBilvexSend::faultsEndWithTheirStatus_data()
+{
+    QTest::addColumn<QByteArray>("settings");     // the file's bytes; empty: no file
+    QTest::addColumn<QStringList>("unitFaults");  // bilvex-unit-sim's fault options
+    QTest::addColumn<QStringList>("arguments");   // "UNIT" stands for the unit's device
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("said");      // a line of the error output
+    QTest::addColumn<int>("unitReceives");  // bytes; -1: not looked at
+
+    const QByteArray site = settingsFileBytes(siteSettings());
+    Tanimlamalar overflowing = siteSettings();
+    overflowing.GroupStart[5] = 12345;
+    QByteArray beyond16Bits = settingsFileBytes(overflowing);
+    beyond16Bits.replace("12345", "70000");
+    Tanimlamalar count300 = siteSettings();
+    count300.PriorityCount[0][0] = 300;
+    Tanimlamalar layout20 = siteSettings();
+    layout20.GroupLayout[0] = 20;
+    const QStringList none;
+    const QStringList unit{QStringLiteral("--port"), QStringLiteral("UNIT")};
+
+    QTest::newRow("wrong echo: reported, the transfer goes on")
+        << site << QStringList{QStringLiteral("--wrong-echo-at"), QStringLiteral("5")}
+        << unit + QStringList{QStringLiteral("buttons")} << 1
+        << QStringLiteral("Yükleme Hatası! Gönderilen:' 170' Yüklenen:' 85'") << 1 + kButtonBytes;
+    QTest::newRow("silent unit: ends after the time-out")
+        << site << QStringList{QStringLiteral("--silent-after"), QStringLiteral("10")}
+        << unit + QStringList{QStringLiteral("--timeout"), QStringLiteral("2"), QStringLiteral("terminals")} << 4
+        << QStringLiteral("Ünite 2 saniyedir yanıt vermiyor; gönderim yarıda kesildi.") << 1 + 11;
+    QTest::newRow("line dropped") << site << QStringList{QStringLiteral("--hangup-after"), QStringLiteral("10")}
+                                  << QStringList{QStringLiteral("buttons")} << 4
+                                  << QStringLiteral("1 Numaralı Com Port bağlantısı kesildi.") << -1;
+    QTest::newRow("file cut short") << site.left(3000) << none << QStringList{QStringLiteral("buttons")} << 2
+                                    << QStringLiteral("Hata kodu:62   Hatalı formatta dosya. "
+                                                      "C:\\ZEMRA_Bilvex_Polynet_Ver_3_04.txt isimli dosyayı "
+                                                      "harddiskten silip tekrar deneyiniz")
+                                    << 0;
+    QTest::newRow("value beyond 16 bits") << beyond16Bits << none << QStringList{QStringLiteral("clock")} << 2
+                                          << QStringLiteral("Dosya okuma fonksiyonu. Hata Kodu:  6") << 0;
+    QTest::newRow("no settings file, none written")
+        << QByteArray() << none << QStringList{QStringLiteral("clock")} << 2
+        << QStringLiteral("Hata kodu:53    C:\\ZEMRA_Bilvex_Polynet_Ver_3_04.txt isimli dosya bulunamadı. "
+                          "Yeni bir dosya oluşturulacak.")
+        << 0;
+    QTest::newRow("count 300 refuses the terminal image")
+        << settingsFileBytes(count300) << none << QStringList{QStringLiteral("clock"), QStringLiteral("terminals")} << 2
+        << QStringLiteral("1. Terminal, 1. Öncelikli Buton: 300 gönderilemez.") << 0;
+    QTest::newRow("layout 20 refuses the button image")
+        << settingsFileBytes(layout20) << none << QStringList{QStringLiteral("buttons")} << 2
+        << QStringLiteral("1. Buton, Bilet Data Numarası: 20 gönderilemez.") << 0;
+    QTest::newRow("layout file missing") << site << none << QStringList{QStringLiteral("ticket=/no/such/bilet.txt")}
+                                         << 2 << QStringLiteral("Bilet dosyası okunamadı: /no/such/bilet.txt") << 0;
+    QTest::newRow("unknown word") << site << none << QStringList{QStringLiteral("button")} << 2
+                                  << QStringLiteral("Bilinmeyen gönderim: button (buttons, terminals, clock ya da "
+                                                    "ticket=DOSYA)")
+                                  << 0;
+    QTest::newRow("device missing") << site << none
+                                    << QStringList{QStringLiteral("--port"), QStringLiteral("/dev/no-such-port"),
+                                                   QStringLiteral("buttons")}
+                                    << 3 << QStringLiteral("Port bulunamadı.") << 0;
+}
+
+void TestBilvexSend::faultsEndWithTheirStatus()
+{
+    QFETCH(QByteArray, settings);
+    QFETCH(QStringList, unitFaults);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, said);
+    QFETCH(int, unitReceives);
+    SettingsFolder folder;
+    if (!settings.isEmpty())
+        writeSettings(folder, settings);
+    const QByteArray fileBefore = fileState(folder.settingsFile());
+    UnitSimProcess unit(QStringLiteral(BILVEX_UNIT_SIM), folder.folder() + QStringLiteral("/ports/com1"), unitFaults);
+    QVERIFY(unit.started());
+    arguments.replaceInStrings(QStringLiteral("UNIT"), unit.devicePath());
+
+    const Run run = runSend(arguments);
+    QCOMPARE(run.status, status);
+    QVERIFY2(run.said.split(QLatin1Char('\n')).contains(said), qPrintable(run.said));
+    if (unitReceives >= 0)
+        QCOMPARE(unit.received().size(), unitReceives);
+    if (status == 4 && unitFaults.contains(QStringLiteral("--silent-after")))
+        QVERIFY2(run.ms < 3000, qPrintable(QString::number(run.ms)));
+    QCOMPARE(fileState(folder.settingsFile()), fileBefore);
+}
+
+// Whatever ports this machine has: one line each, five fields, or a note that there are none.
+void TestBilvexSend::listsThePorts()
+{
+    const Run run = runSend({QStringLiteral("--list-ports")});
+    QCOMPARE(run.status, 0);
+    const QList<QByteArray> lines = run.output.split('\n');
+    if (run.output.isEmpty())
+        QCOMPARE(run.said, QStringLiteral("Seri port bulunamadı.\n"));
+    for (const QByteArray &line : lines.mid(0, lines.size() - 1))
+        QCOMPARE(line.count('\t'), 4);
+}
+
+QTEST_GUILESS_MAIN(TestBilvexSend)
+#include "tst_bilvex_send.moc"
