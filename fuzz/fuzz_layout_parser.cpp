@@ -1,5 +1,6 @@
 // Any bytes as a ticket layout file: the reader must end, keep at most 256 bytes and give
 // an image the unit can take.
+#include "tanimlamalar.h"
 #include "ticket_image.h"
 #include "ticket_layout_parser.h"
 #include "ticket_view.h"
@@ -20,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     QByteArray image;
     fillTicketImage(image, layout);
-    stampTicketNumber(image, kTicketNumberCount - 1);
+    stampTicketNumber(image, kLayoutCount - 1);
     if (image.size() != qsizetype(kTicketRecordCount) * kTicketRecordSize)
         std::abort();
     for (int k = 0; k < kTicketRecordCount; ++k) {

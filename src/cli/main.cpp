@@ -2,11 +2,11 @@
 // command line, through the same session with the unit as the window.
 #include "error_output.h"
 #include "exit_status.h"
-#include "port_choice.h"
 #include "port_listing.h"
 #include "send_inputs.h"
 #include "send_job.h"
 #include "send_options.h"
+#include "send_port.h"
 #include "send_texts.h"
 #include "stderr_dialogs.h"
 #include "unit_session.h"
@@ -40,7 +40,7 @@ int sendAll(SendOptions options, ErrorOutput &out)
     }
     StderrDialogs dialogs(out);
     UnitSession session(*model, dialogs);
-    const PortChoice port = choosePort(options.device, model->Text4);
+    const SendPort port = sendPortFor(options.device, model->Text4);
     const PortOpening opening = openChosenPort(session, port);
     if (opening.result != PortOpening::Result::Opened) {
         out.line(portFaultMessage(port, opening));

@@ -18,3 +18,8 @@ QString StderrDialogs::chooseFileToOpen()
 {
     return {};
 }
+
+std::optional<PortDescription> StderrDialogs::choosePort(const std::function<QList<PortRow>()> &)
+{
+    return std::nullopt;
+}

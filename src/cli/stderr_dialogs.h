@@ -13,6 +13,7 @@ public:
     void inform(const QString &text) override;
     bool askYesNo(const QString &title, const QString &text) override;
     QString chooseFileToOpen() override;
+    std::optional<PortDescription> choosePort(const std::function<QList<PortRow>()> &listPorts) override;
 
 private:
     ErrorOutput &out_;

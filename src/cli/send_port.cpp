@@ -1,10 +1,10 @@
-#include "port_choice.h"
+#include "send_port.h"
 
 #include "link_messages.h"
 #include "port_names.h"
 #include "send_texts.h"
 
-PortChoice choosePort(const QString &givenDevice, const QString &comPortText)
+SendPort sendPortFor(const QString &givenDevice, const QString &comPortText)
 {
     if (!givenDevice.isEmpty())
         return {givenDevice, givenDevice};
@@ -12,14 +12,14 @@ PortChoice choosePort(const QString &givenDevice, const QString &comPortText)
     return {number ? comPortDeviceName(*number) : QString(), comPortText};
 }
 
-PortOpening openChosenPort(UnitSession &session, const PortChoice &port)
+PortOpening openChosenPort(UnitSession &session, const SendPort &port)
 {
     if (port.device.isEmpty())
         return {PortOpening::Result::NotFound, portMissingReason()};
     return session.openDevice(port.device, port.portText);
 }
 
-QString portFaultMessage(const PortChoice &port, const PortOpening &opening)
+QString portFaultMessage(const SendPort &port, const PortOpening &opening)
 {
     QString text = opening.result == PortOpening::Result::InUse ? portInUseMessage(port.portText)
                                                                 : portNotOpenMessage(port.portText, opening.reason);
