@@ -244,7 +244,7 @@ def port_picker_cancelled(run):
     program, main = run.first_start()
     with open(run.settings_file(), "rb") as f:
         saved = f.read()
-    program.press(main, "push button", "Port Seç…")
+    program.press(main, "push button", "Port Seç")
     dialog = program.window("dialog", "Port Seçimi")
     # This machine's ports, or the line that says there are none.
     listed = find_all(dialog, "table") or find_all(dialog, "label", NO_PORTS)

@@ -3,6 +3,8 @@
 #include "layout_helpers.h"
 #include "main_menu_texts.h"
 #include "operator_dialogs.h"
+#include "platform_paths.h"
+#include "port_choice.h"
 #include "settings_messages.h"
 
 #include <QLineEdit>
@@ -10,17 +12,22 @@
 
 using namespace layout;
 
-ComPortFrame::ComPortFrame(Tanimlamalar &model, OperatorDialogs &dialogs, QWidget *window)
-    : QGroupBox(window), model_(model), dialogs_(dialogs)
+ComPortFrame::ComPortFrame(Tanimlamalar &model, OperatorDialogs &dialogs, UnitSession &session, QWidget *window)
+    : QGroupBox(window), model_(model), dialogs_(dialogs), session_(session)
 {
-    setUpFrame(this, QStringLiteral("Frame3"), texts::kFrame3, {7080, 7800, 2535, 1575});
+    // Wider than the number and "Tamam" need, into the free space on its right: the picker
+    // stands beside the number.
+    setUpFrame(this, QStringLiteral("Frame3"), texts::kFrame3, {7080, 7800, 3000, 1575});
     Text4 = textBox(this, QStringLiteral("Text4"), QStringLiteral("1"), {1080, 360, 495});
     Text4->setAccessibleName(texts::kFrame3);
     Command2 = command(this, QStringLiteral("Command2"), texts::kCommand2, {600, 840});
+    Port_Sec = command(this, QStringLiteral("Port_Sec"), texts::kChoosePort, {1680, 300});
+    Port_Sec->setAccessibleName(texts::kChoosePortName);
 
     // The model keeps the COM port number as the text of Text4.
     connect(Text4, &QLineEdit::textChanged, this, [this](const QString &text) { model_.Text4 = text; });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(Port_Sec, &QPushButton::clicked, this, [this] { Port_Sec_Click(); });
 }
 
 void ComPortFrame::load()
@@ -35,7 +42,7 @@ void ComPortFrame::focusPortNumber()
 
 QList<QWidget *> ComPortFrame::tabOrder() const
 {
-    return {Text4, Command2};
+    return {Text4, Command2, Port_Sec};
 }
 
 // The port stays as opened at start-up; the new number is used from the next start.
@@ -43,4 +50,28 @@ void ComPortFrame::Command2_Click()
 {
     dosyaya_kaydet(model_, dialogs_);
     dialogs_.inform(texts::kRestartForPort);
+}
+
+// Points COM n of Text4 at the chosen port (on Windows: puts its number into Text4), then
+// saves as "Tamam" does; the new port is opened at the next start.
+void ComPortFrame::Port_Sec_Click()
+{
+    const std::optional<PortDescription> chosen = dialogs_.choosePort([this] { return listPorts(); });
+    if (!chosen)
+        return;
+    const MappingPlan plan = planMapping(*chosen, Text4->text(), settingsFolder() + QStringLiteral("/ports"));
+    const QString failure = plan.mapping ? applyMapping(*plan.mapping) : plan.refusal;
+    if (!failure.isEmpty()) {
+        dialogs_.inform(failure);
+        return;
+    }
+    Text4->setText(plan.mapping->portText);
+    Command2_Click();
+}
+
+QList<PortRow> ComPortFrame::listPorts() const
+{
+    return portRows(
+        availablePortDescriptions(), [this](const QString &device) { return session_.portAccess(device); },
+        currentMapping(Text4->text()));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tanimlamalar.h"
+#include "unit_session.h"
 
 #include <QGroupBox>
 #include <QList>
@@ -9,12 +10,12 @@ class OperatorDialogs;
 class QLineEdit;
 class QPushButton;
 
-// Frame3, the COM port frame: the port number the next start opens, and the command that
-// saves it.
+// Frame3, the COM port frame: the port number the next start opens, the command that
+// saves it, and the picker that finds the adapter behind a number.
 class ComPortFrame : public QGroupBox {
     Q_OBJECT
 public:
-    ComPortFrame(Tanimlamalar &model, OperatorDialogs &dialogs, QWidget *window);
+    ComPortFrame(Tanimlamalar &model, OperatorDialogs &dialogs, UnitSession &session, QWidget *window);
 
     // Shows the port number that the settings file gave the model.
     void load();
@@ -24,10 +25,14 @@ public:
 
 private:
     void Command2_Click();
+    void Port_Sec_Click();
+    QList<PortRow> listPorts() const;
 
     Tanimlamalar &model_;
     OperatorDialogs &dialogs_;
+    UnitSession &session_;
 
     QLineEdit *Text4 = nullptr;
     QPushButton *Command2 = nullptr;
+    QPushButton *Port_Sec = nullptr;
 };

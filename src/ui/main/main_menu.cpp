@@ -55,7 +55,7 @@ void Main_Menu::buildPanels()
 {
     terminalPanel_ = new TerminalPanel(model_, dialogs_, session_, *this, this);
     groupPanel_ = new GroupPanel(model_, dialogs_, session_, *this, this);
-    comPortFrame_ = new ComPortFrame(model_, dialogs_, this);
+    comPortFrame_ = new ComPortFrame(model_, dialogs_, session_, this);
 }
 
 // The keyboard visits the COM port frame first, then the group panel, the controls on the

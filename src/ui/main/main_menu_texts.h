@@ -44,6 +44,8 @@ inline const QString kStepUp = QStringLiteral("+");
 // COM port frame and the controls on the window itself
 inline const QString kFrame3 = QStringLiteral("Haberleşme Com port");
 inline const QString kCommand2 = QStringLiteral("Tamam");
+inline const QString kChoosePort = QStringLiteral("Port Seç…");
+inline const QString kChoosePortName = QStringLiteral("Port Seç");
 inline const QString kTicketEditor = QStringLiteral("Bilet Datası Yükleme");
 inline const QString kCmdKaydet = QStringLiteral("Dosyaya Kaydet");
 inline const QString kClockChipLabel = QStringLiteral("Saat Çipi Seçimi:");

@@ -3,6 +3,8 @@
 #include "main_menu_fixture.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QtTest>
 
@@ -46,6 +48,8 @@ private slots:
     void selectorChoicesStoreGroupNumbers();
     void hiddenSlotsSurviveEditsAndSaves();
     void command2SavesThePortAndAsksForARestart();
+    void portPickerLinksComNThenSaves_data();
+    void portPickerLinksComNThenSaves();
     void closingTheWindowClosesTheEditor();
     void progressCaptionsGoToTheirLabels_data();
     void progressCaptionsGoToTheirLabels();
@@ -425,6 +429,36 @@ void MainMenuPanelsTest::command2SavesThePortAndAsksForARestart()
     QCOMPARE(fileLines(f)[4], QByteArray("4\r"));
     QCOMPARE(f.dialogs.shown.last(),
              QStringLiteral("Com Port ayarlarının geçerli olabilmesi için programı kapatıp tekrar açınız"));
+}
+
+void MainMenuPanelsTest::portPickerLinksComNThenSaves_data()
+{
+    QTest::addColumn<QString>("portText");
+    QTest::addColumn<bool>("linked");
+    QTest::newRow("COM 4 now leads to the chosen adapter") << QStringLiteral("4") << true;
+    QTest::newRow("no port number: told, nothing changes") << QStringLiteral("abc") << false;
+}
+
+void MainMenuPanelsTest::portPickerLinksComNThenSaves()
+{
+    QFETCH(QString, portText);
+    QFETCH(bool, linked);
+    MainMenuFixture f;
+    f.start();
+    const QString adapter = f.folder.folder() + QStringLiteral("/ttyUSB0");
+    QVERIFY(QFile(adapter).open(QIODevice::WriteOnly));
+    f.dialogs.portToChoose = PortDescription{adapter, {}, {}, {}, {}};
+    f.box("Text4")->setText(portText);
+    const QByteArray before = f.folder.fileBytes();
+
+    click(f.button("Port_Sec"));
+
+    const QFileInfo com4(f.folder.folder() + QStringLiteral("/ports/com4"));
+    QCOMPARE(com4.symLinkTarget(), linked ? adapter : f.folder.folder() + QStringLiteral("/no-such-device"));
+    QCOMPARE(f.folder.fileBytes() != before, linked);
+    QCOMPARE(f.dialogs.shown.last(), linked ? QStringLiteral("Com Port ayarlarının geçerli olabilmesi için programı "
+                                                             "kapatıp tekrar açınız")
+                                            : pickerNeedsPortNumberMessage());
 }
 
 void MainMenuPanelsTest::closingTheWindowClosesTheEditor()

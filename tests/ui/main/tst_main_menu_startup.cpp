@@ -163,7 +163,7 @@ void MainMenuStartupTest::tabOrderFollowsTheFrames()
 {
     MainMenuFixture f;
     f.start();
-    QStringList expected{"Text4", "Command2", "Buton_No_Combo", "Buton_Enable", "Limit_Check"};
+    QStringList expected{"Text4", "Command2", "Port_Sec", "Buton_No_Combo", "Buton_Enable", "Limit_Check"};
     for (const char *prefix : {"Baslangic_", "Bitis_", "Suan_", "Printer_"}) {
         const QString p = QLatin1String(prefix);
         const QString box = p == "Suan_" ? "txtSuan" : p == "Printer_" ? "txtPrinter" : "txt" + p.chopped(1);
