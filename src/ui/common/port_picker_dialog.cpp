@@ -15,28 +15,36 @@ const QStringList kColumns = {QStringLiteral("Port"),    QStringLiteral("Açıkl
 constexpr int kWidth = 900;
 constexpr int kHeight = 320;
 
+QTableWidget *makePortTable(QWidget *parent)
+{
+    auto *table = new QTableWidget(0, int(kColumns.size()), parent);
+    table->setObjectName(QStringLiteral("Port_Listesi"));
+    table->setAccessibleName(QStringLiteral("Seri portlar"));
+    table->setHorizontalHeaderLabels(kColumns);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->horizontalHeader()->setStretchLastSection(true);
+    table->verticalHeader()->hide();
+    return table;
+}
+
+QLabel *makeNoPortsLine(QWidget *parent)
+{
+    auto *line = new QLabel(noPortsMessage(), parent);
+    line->setObjectName(QStringLiteral("Port_Yok"));
+    line->setWordWrap(true);
+    return line;
+}
+
 }  // namespace
 
 PortPickerDialog::PortPickerDialog(RowSource listPorts, QWidget *parent)
-    : QDialog(parent), listPorts_(std::move(listPorts))
+    : QDialog(parent), listPorts_(std::move(listPorts)), table_(makePortTable(this)), empty_(makeNoPortsLine(this))
 {
     setObjectName(QStringLiteral("Port_Secimi"));
     setWindowTitle(QStringLiteral("Port Seçimi"));
     resize(kWidth, kHeight);
-
-    table_ = new QTableWidget(0, int(kColumns.size()), this);
-    table_->setObjectName(QStringLiteral("Port_Listesi"));
-    table_->setAccessibleName(QStringLiteral("Seri portlar"));
-    table_->setHorizontalHeaderLabels(kColumns);
-    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->setSelectionMode(QAbstractItemView::SingleSelection);
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->horizontalHeader()->setStretchLastSection(true);
-    table_->verticalHeader()->hide();
-
-    empty_ = new QLabel(noPortsMessage(), this);
-    empty_->setObjectName(QStringLiteral("Port_Yok"));
-    empty_->setWordWrap(true);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     choose_ = buttons->button(QDialogButtonBox::Ok);

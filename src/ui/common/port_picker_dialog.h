@@ -17,7 +17,7 @@ class PortPickerDialog : public QDialog {
     Q_OBJECT
 public:
     using RowSource = std::function<QList<PortRow>()>;
-    PortPickerDialog(RowSource listPorts, QWidget *parent = nullptr);
+    explicit PortPickerDialog(RowSource listPorts, QWidget *parent = nullptr);
 
     // The port of the chosen row once the operator confirmed; none otherwise.
     std::optional<PortDescription> chosenPort() const;
