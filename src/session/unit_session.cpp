@@ -154,9 +154,13 @@ bool UnitSession::send(TransferMode kind)
         dialogs_.inform(refusal->message());
         return false;
     }
+    // A port that fails under the start byte reports its loss itself; only a port that was
+    // not open is told here.
+    const bool wasOpen = link_.isOpen();
     if (engine_.startTransfer(kind))
         return true;
-    dialogs_.inform(portNotOpenMessage(portText_, link_.notOpenReason()));
+    if (!wasOpen)
+        dialogs_.inform(portNotOpenMessage(portText_, link_.notOpenReason()));
     return false;
 }
 

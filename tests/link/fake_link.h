@@ -14,6 +14,7 @@
 class FakeLink : public ByteLink {
 public:
     bool open = true;
+    bool failWrites = false;  // the port fails under a write (a dropped line)
     QString reason;
     QByteArray written;
     QByteArray waiting;  // received and not yet read
@@ -27,7 +28,7 @@ public:
     bool isOpen() const override { return open; }
     bool writeByte(uint8_t byte) override
     {
-        if (!open)
+        if (!open || failWrites)
             return false;
         written.append(static_cast<char>(byte));
         if (onWrite)

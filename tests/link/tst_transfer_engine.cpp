@@ -102,6 +102,7 @@ private slots:
     void sendWithPortClosedTellsWhy_data();
     void sendWithPortClosedTellsWhy();
     void lostPortIsReportedOnce();
+    void portFailingUnderStartByteIsNotCalledClosed();
     void portLostWhileBoxOpenSendsNothingMore();
     void ticketTransferWithoutLayoutSendsNothing();
 };
@@ -460,6 +461,16 @@ void TestTransferEngine::lostPortIsReportedOnce()
     QVERIFY(!rig.session.send(TransferMode::ButtonSettings));
     QCOMPARE(rig.dialogs.shown.size(), 2);
     QVERIFY(rig.dialogs.shown.last().startsWith(QStringLiteral("3 Numaralı Com Port açık değil.")));
+}
+
+// The port reports its own loss; the send must not add "açık değil" to it.
+void TestTransferEngine::portFailingUnderStartByteIsNotCalledClosed()
+{
+    Rig rig;
+    rig.link.failWrites = true;
+    QVERIFY(!rig.session.send(TransferMode::DateTime));
+    QCOMPARE(rig.dialogs.shown, QStringList());
+    QCOMPARE(rig.model->CurrentTransferMode, TransferMode::None);
 }
 
 void TestTransferEngine::portLostWhileBoxOpenSendsNothingMore()
