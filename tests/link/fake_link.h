@@ -1,6 +1,7 @@
 #pragma once
 
 #include "byte_link.h"
+#include "scripted_dialogs.h"
 #include "unit_session.h"
 
 #include <QList>
@@ -74,4 +75,16 @@ public:
             all << entry.second;
         return all;
     }
+};
+
+// A session on the scripted unit, its port opened as COM 3.
+struct FakeUnitSession {
+    std::unique_ptr<Tanimlamalar> model = std::make_unique<Tanimlamalar>();
+    FakeLink link;
+    ScriptedDialogs dialogs;
+    UnitSession session{*model, dialogs, link};
+    TransferEngine &engine = session.engine();
+    RecordingProgress progress{session};
+
+    FakeUnitSession() { session.openPort(QStringLiteral("3")); }
 };

@@ -42,17 +42,9 @@ QByteArray bytes(std::initializer_list<int> values)
     return out;
 }
 
-struct Rig {
-    std::unique_ptr<Tanimlamalar> model = std::make_unique<Tanimlamalar>();
-    FakeLink link;
-    ScriptedDialogs dialogs;
-    UnitSession session{*model, dialogs, link};
-    TransferEngine &engine = session.engine();
-    RecordingProgress progress{session};
-
+struct Rig : FakeUnitSession {
     Rig()
     {
-        session.openPort(QStringLiteral("3"));
         for (int i = 0; i < kClockFrame.size(); ++i)
             model->DateTimeFrame[i] = static_cast<uint8_t>(kClockFrame[i]);
         fillWithPattern(model->ButtonImage);

@@ -11,16 +11,9 @@ Q_DECLARE_METATYPE(TransferMode)
 
 namespace {
 
-struct Rig {
+struct Rig : FakeUnitSession {
     SettingsFolder folder;
-    std::unique_ptr<Tanimlamalar> model = std::make_unique<Tanimlamalar>();
-    FakeLink link;
-    ScriptedDialogs dialogs;
-    UnitSession session{*model, dialogs, link};
-    TransferEngine &engine = session.engine();
-    RecordingProgress progress{session};
 
-    Rig() { session.openPort(QStringLiteral("3")); }
     void send(bool terminal) { terminal ? session.sendTerminals() : session.sendButtons(); }
 };
 
