@@ -1,21 +1,6 @@
 #include "error_output.h"
 
 #include <cstdio>
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
-
-// The one platform difference of bilvex-send: Windows names isatty with an underscore.
-bool errorOutputIsTerminal()
-{
-#ifdef _WIN32
-    return _isatty(_fileno(stderr)) != 0;
-#else
-    return ::isatty(STDERR_FILENO) == 1;
-#endif
-}
 
 ErrorOutput::ErrorOutput(bool terminal) : terminal_(terminal)
 {

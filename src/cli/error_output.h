@@ -21,5 +21,7 @@ private:
     qsizetype shownProgress_ = 0;  // length of the progress bar on the bottom line, 0 when none
 };
 
-// Whether the error output is a terminal an operator watches.
+// Each platform's part. Whether the error output is a terminal an operator watches.
 bool errorOutputIsTerminal();
+// Makes the console show the UTF-8 that bilvex-send writes, Turkish letters included.
+void prepareConsole();

@@ -58,6 +58,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("bilvex-send"));
+    prepareConsole();
     ErrorOutput out(errorOutputIsTerminal());
     const CommandLine line = parseCommandLine(QCoreApplication::arguments().mid(1));
     if (!line.fault.isEmpty()) {

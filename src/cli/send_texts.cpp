@@ -2,6 +2,8 @@
 
 #include "platform_paths.h"
 
+#include <QDir>
+
 namespace {
 
 constexpr int kBarWidth = 20;
@@ -40,13 +42,13 @@ QString help()
                           "\n"
                           "Seçenekler:\n"
                           "  --settings DOSYA     Ayarlar dosyası (varsayılan: %1)\n"
-                          "  --port AYGIT         Seri port, ör. /dev/ttyUSB0 (varsayılan: ayarlar dosyasındaki\n"
+                          "  --port AYGIT         Seri port, ör. %2 (varsayılan: ayarlar dosyasındaki\n"
                           "                       Com port numarası, bilvex-config'teki gibi)\n"
                           "  --ticket-number N    Bilet numarası 1..16 (varsayılan 1, \"1st Ticket\")\n"
                           "  --timeout SANİYE     Ünite bu süre yanıt vermezse gönderim yarıda kesilir\n"
                           "                       (varsayılan 5)\n"
-                          "  --list-ports         Seri portları listeler: aygıt, açıklama, üretici, seri numarası,\n"
-                          "                       /dev/serial/by-id adı (sekmeyle ayrılmış, bilinmeyen: -)\n"
+                          "  --list-ports         Seri portları listeler: %3\n"
+                          "                       (sekmeyle ayrılmış, bilinmeyen: -)\n"
                           "  -h, --help           Bu yardımı gösterir\n"
                           "\n"
                           "Çıkış durumu:\n"
@@ -56,7 +58,7 @@ QString help()
                           "     hiçbir şey gönderilmedi\n"
                           "  3  Port açılamadı; hiçbir şey gönderilmedi\n"
                           "  4  Ünite yanıt vermedi ya da bağlantı kesildi\n")
-               .arg(settingsFilePath());
+               .arg(QDir::toNativeSeparators(settingsFilePath()), portExample(), listedPortFields());
 }
 
 QString usageFault(const QString &reason)
@@ -101,7 +103,7 @@ QString listPortsAlone()
 
 QString settingsFileLine(const QString &path)
 {
-    return QStringLiteral("Ayarlar dosyası: %1").arg(path);
+    return QStringLiteral("Ayarlar dosyası: %1").arg(QDir::toNativeSeparators(path));
 }
 
 QString noFileCreated()
@@ -111,7 +113,7 @@ QString noFileCreated()
 
 QString layoutUnreadable(const QString &path)
 {
-    return QStringLiteral("Bilet dosyası okunamadı: %1").arg(path);
+    return QStringLiteral("Bilet dosyası okunamadı: %1").arg(QDir::toNativeSeparators(path));
 }
 
 QString deviceLine(const QString &device)

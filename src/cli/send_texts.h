@@ -7,6 +7,9 @@
 namespace sendTexts {
 
 QString help();
+// Each platform's: a port name for the help's example, and the fields --list-ports prints.
+QString portExample();
+QString listedPortFields();
 // A command line not understood: the reason, then where to find the usage.
 QString usageFault(const QString &reason);
 QString unknownOption(const QString &option);

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-// Where this platform keeps the settings file.
+// Where this platform keeps the settings file, and how it may be saved there.
 
 // The path the operator's messages show, whatever the platform.
 extern const QString kShownSettingsPath;
@@ -12,3 +12,7 @@ QString settingsFolder();
 
 // The settings file in that folder; on Windows the shown path.
 QString settingsFilePath();
+
+// Whether a save that cannot make a temporary file beside the file rewrites the file in
+// place by its own code (on Windows), rather than through Qt's fallback (on Unix).
+bool saveRewritesInPlaceItself();

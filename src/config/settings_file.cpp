@@ -1,5 +1,6 @@
 #include "settings_file.h"
 
+#include "code_page_1254.h"
 #include "number_conversions.h"
 #include "platform_paths.h"
 #include "settings_layout.h"
@@ -9,8 +10,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QStringDecoder>
-#include <QStringEncoder>
 
 #include <algorithm>
 #include <cerrno>
@@ -95,7 +94,7 @@ private:
             return std::nullopt;
         if (bytes.endsWith('\r'))
             bytes.chop(1);
-        return decoder_.decode(bytes);
+        return fromWindows1254(bytes);
     }
 
     // Hands the next line to take piece by piece, without its LF; false when no line is left.
@@ -121,7 +120,6 @@ private:
     }
 
     QIODevice &device_;
-    QStringDecoder decoder_{kCodePage};
     QByteArray buffer_{kReadPieceLength + 1, Qt::Uninitialized};  // readLine keeps one byte for a NUL
 };
 
@@ -160,7 +158,8 @@ int saveOpenFailureCode(const QFileDevice &file, const QString &path)
     return SettingsError::PathNotFound;
 }
 
-// A device behind the path (a link to /dev/full, say) cannot be replaced: write to it directly.
+// Writes into the file itself: for a device behind the path (a link to /dev/full, say), which
+// cannot be replaced, and for a file in a folder where no file can be made beside it.
 int writeDirectly(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
@@ -185,8 +184,11 @@ int writeWhole(const QString &path, const QByteArray &bytes)
         return writeDirectly(path, bytes);
     QSaveFile file(path);
     file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (info.isFile() && saveRewritesInPlaceItself())
+            return writeDirectly(path, bytes);
         return saveOpenFailureCode(file, path);
+    }
     if (file.write(bytes) != bytes.size() || !file.commit())
         return writeFailureCode(file);
     return SettingsError::None;
@@ -198,8 +200,7 @@ QByteArray settingsFileBytes(const Tanimlamalar &model)
 {
     LineWriter writer;
     walkSettingsLayout(model, writer);
-    QStringEncoder encoder(kCodePage);
-    return encoder.encode(writer.text);
+    return toWindows1254(writer.text);
 }
 
 int readSettings(QIODevice &device, Tanimlamalar &model)

@@ -37,9 +37,6 @@ constexpr int kSlotGroupEntries = kSelectableGroups + 1;
 constexpr int16_t kClockChipDs1307 = 0;
 constexpr int16_t kClockChipPcf8583 = 1;
 
-// The settings file and the ticket layout files are Turkish Windows text.
-constexpr const char *kCodePage = "windows-1254";
-
 using GroupArray = std::array<int16_t, kGroupEntries>;
 using PriorityTable = std::array<std::array<int16_t, kSlotEntries>, kTerminalEntries>;
 

@@ -9,8 +9,6 @@
 
 namespace {
 
-// udev's stable names on Linux; elsewhere the folder does not exist and no name is found.
-const QString kByIdFolder = QStringLiteral("/dev/serial/by-id");
 const QString kUnknownField = QStringLiteral("-");
 
 QString fieldText(const QString &text)
@@ -24,8 +22,7 @@ QList<PortDescription> availablePortDescriptions()
 {
     QList<PortDescription> ports;
     for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts()) {
-        ports.append({info.systemLocation(), info.description(), info.manufacturer(), info.serialNumber(),
-                      byIdName(info.systemLocation(), kByIdFolder)});
+        ports.append(describePort(info));
     }
     std::sort(ports.begin(), ports.end(),
               [](const PortDescription &a, const PortDescription &b) { return a.device < b.device; });
@@ -48,7 +45,9 @@ QString byIdName(const QString &device, const QString &folder)
 
 QString portListingLine(const PortDescription &port)
 {
-    return QStringList{fieldText(port.device), fieldText(port.description), fieldText(port.manufacturer),
-                       fieldText(port.serialNumber), fieldText(port.byIdName)}
-        .join(QLatin1Char('\t'));
+    QStringList fields{fieldText(port.device), fieldText(port.description), fieldText(port.manufacturer),
+                       fieldText(port.serialNumber)};
+    if (portsHaveStableNames())
+        fields.append(fieldText(port.byIdName));
+    return fields.join(QLatin1Char('\t'));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QSerialPortInfo>
 #include <QString>
 
 // The machine's serial ports as an installer looks for the adapter: what each is and, on
@@ -19,5 +20,11 @@ QList<PortDescription> availablePortDescriptions();
 // The path of the first link in folder (in name order) that leads to device; empty when none does.
 QString byIdName(const QString &device, const QString &folder);
 
-// One line of a listing: the five fields, tab-separated, "-" for an unknown one.
+// Each platform's part: a port as the operator names it (/dev/ttyUSB0 with its by-id name on
+// Linux, COM3 on Windows), and whether the platform has such stable names at all.
+PortDescription describePort(const QSerialPortInfo &info);
+bool portsHaveStableNames();
+
+// One line of a listing: the fields, tab-separated, "-" for an unknown one (the by-id name
+// only where there are such names).
 QString portListingLine(const PortDescription &port);

@@ -25,9 +25,6 @@ private:
     PortOpening openFailure(const QString &device);
     void onError(QSerialPort::SerialPortError error);
     void onLineDropped();
-    bool lineDropped(QSerialPort::SerialPortError reported) const;
-    qint64 bytesHeldBySystem() const;
-    QByteArray readHeldBySystem(qint64 count);
 
     QSerialPort *port_;
     QString notOpenReason_;

@@ -4,10 +4,6 @@
 
 #include <QThread>
 
-#ifdef Q_OS_LINUX
-#include <sys/prctl.h>
-#endif
-
 namespace {
 
 constexpr std::chrono::milliseconds kReadDelay{2};
@@ -64,11 +60,6 @@ TransferEngine::TransferEngine(Tanimlamalar &model, ByteLink &link, QObject *par
 {
     stallTimer_.setInterval(kStallCheckInterval);
     connect(&stallTimer_, &QTimer::timeout, this, &TransferEngine::checkForStall);
-#ifdef Q_OS_LINUX
-    // The kernel lets a sleep overrun by its timer slack (50 us by default); with one 2 ms
-    // wait per byte that alone adds seconds to a terminal upload.
-    prctl(PR_SET_TIMERSLACK, 1UL);
-#endif
 }
 
 bool TransferEngine::startTransfer(TransferMode kind)
@@ -85,6 +76,7 @@ bool TransferEngine::startTransfer(TransferMode kind)
     model_.TransferFinished = false;
     notifiedSinceCheck_ = false;
     stallTimer_.start();
+    fineWaits_.hold();
     if (!writeToUnit(kStartByte)) {
         // The port failed under the write; it reports a lost device itself.
         becomeIdle();
@@ -201,6 +193,7 @@ void TransferEngine::becomeIdle()
 {
     model_.CurrentTransferMode = TransferMode::None;
     stallTimer_.stop();
+    fineWaits_.release();
 }
 
 // The port can stop notifying although bytes wait (a zero-byte read may switch its

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "byte_link.h"
+#include "fine_waits.h"
 #include "tanimlamalar.h"
 
 #include <QObject>
@@ -66,6 +67,7 @@ private:
     ByteLink &link_;
     QTimer stallTimer_;
     std::chrono::milliseconds readDelay_;
+    FineWaits fineWaits_;
     quint64 transferNumber_ = 0;  // tells a transfer apart from the one that replaced it
     bool handling_ = false;       // an answer is being handled (a box may be open)
     bool notedWhileHandling_ = false;

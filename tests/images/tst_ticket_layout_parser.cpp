@@ -1,3 +1,4 @@
+#include "code_page_1254.h"
 #include "ticket_layout_parser.h"
 #include "ticket_numbers.h"
 #include "ticket_view.h"
@@ -5,19 +6,12 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
-#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
 
 constexpr qint64 kFiftyMegabytes = 50LL * 1024 * 1024;
-
-QByteArray windows1254(const QString &text)
-{
-    QStringEncoder encoder("windows-1254");
-    return encoder.encode(text);
-}
 
 QByteArray repeated(const QByteArray &piece, int times)
 {
@@ -98,7 +92,7 @@ void TstTicketLayoutParser::readsFields_data()
     QTest::newRow("hex and octal") << QByteArray("&H1B,&O17,&hff") << QByteArray("\x1B\x0F\xFF");
     QTest::newRow("hex beyond a byte stops") << QByteArray("65,&H100") << QByteArray("A");
     QTest::newRow("Turkish letters are Windows-1254 bytes")
-        << windows1254(QStringLiteral("'ŞĞİ',ş")) << QByteArray("\xDE\xD0\xDD\0", 4);
+        << toWindows1254(QStringLiteral("'ŞĞİ',ş")) << QByteArray("\xDE\xD0\xDD\0", 4);
     QTest::newRow("blanks before a field are skipped") << QByteArray("  'AB',   13") << QByteArray("AB\r");
     QTest::newRow("blanks before a comma do not spoil a text") << QByteArray("'AB'  ,13  \r\n") << QByteArray("AB\r");
     QTest::newRow("blanks inside a text are kept") << QByteArray("' A B '") << QByteArray(" A B ");

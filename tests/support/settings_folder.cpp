@@ -5,24 +5,9 @@
 #include <QDir>
 #include <QFile>
 
-SettingsFolder::SettingsFolder() : previous_(qgetenv("XDG_CONFIG_HOME"))
-{
-    qputenv("XDG_CONFIG_HOME", root_.path().toLocal8Bit());
-}
-
-SettingsFolder::~SettingsFolder()
-{
-    qputenv("XDG_CONFIG_HOME", previous_);
-}
-
 QString SettingsFolder::settingsFile() const
 {
     return settingsFilePath();
-}
-
-QString SettingsFolder::folder() const
-{
-    return root_.path() + QStringLiteral("/bilvex");
 }
 
 QByteArray SettingsFolder::fileBytes() const

@@ -9,18 +9,34 @@
 
 namespace {
 
-const QStringList kColumns = {QStringLiteral("Port"),    QStringLiteral("Açıklama"),  QStringLiteral("Üretici"),
-                              QStringLiteral("Seri No"), QStringLiteral("Kalıcı ad"), QStringLiteral("Durum"),
-                              QStringLiteral("Com port")};
+// The by-id column only where ports have such stable names (not on Windows).
+QStringList columnTitles()
+{
+    QStringList titles{QStringLiteral("Port"), QStringLiteral("Açıklama"), QStringLiteral("Üretici"),
+                       QStringLiteral("Seri No")};
+    if (portsHaveStableNames())
+        titles.append(QStringLiteral("Kalıcı ad"));
+    return titles + QStringList{QStringLiteral("Durum"), QStringLiteral("Com port")};
+}
+
+QStringList rowCells(const PortRow &port)
+{
+    QStringList cells{port.port.device, port.port.description, port.port.manufacturer, port.port.serialNumber};
+    if (portsHaveStableNames())
+        cells.append(port.port.byIdName);
+    return cells + QStringList{portAccessText(port.access), port.mappedAs};
+}
+
 constexpr int kWidth = 900;
 constexpr int kHeight = 320;
 
 QTableWidget *makePortTable(QWidget *parent)
 {
-    auto *table = new QTableWidget(0, int(kColumns.size()), parent);
+    const QStringList titles = columnTitles();
+    auto *table = new QTableWidget(0, int(titles.size()), parent);
     table->setObjectName(QStringLiteral("Port_Listesi"));
     table->setAccessibleName(QStringLiteral("Seri portlar"));
-    table->setHorizontalHeaderLabels(kColumns);
+    table->setHorizontalHeaderLabels(titles);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -87,9 +103,7 @@ void PortPickerDialog::refill()
 
 void PortPickerDialog::fillRow(int row, const PortRow &port)
 {
-    const QStringList cells = {port.port.device,       port.port.description, port.port.manufacturer,
-                               port.port.serialNumber, port.port.byIdName,    portAccessText(port.access),
-                               port.mappedAs};
+    const QStringList cells = rowCells(port);
     for (int column = 0; column < cells.size(); ++column)
         table_->setItem(row, column, new QTableWidgetItem(cells.at(column)));
     if (!port.mappedAs.isEmpty()) {

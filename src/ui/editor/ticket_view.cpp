@@ -1,13 +1,10 @@
 #include "ticket_view.h"
 
-#include "tanimlamalar.h"
-
-#include <QStringDecoder>
+#include "code_page_1254.h"
 
 QString ticketViewText(const QByteArray &layout)
 {
-    QStringDecoder decoder(kCodePage);
-    QString text = decoder.decode(layout);
+    QString text = fromWindows1254(layout);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(u'\r', u'\n');
     return text;

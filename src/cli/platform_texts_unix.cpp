@@ -1,0 +1,15 @@
+#include "send_texts.h"
+
+namespace sendTexts {
+
+QString portExample()
+{
+    return QStringLiteral("/dev/ttyUSB0");
+}
+
+QString listedPortFields()
+{
+    return QStringLiteral("aygıt, açıklama, üretici, seri numarası, /dev/serial/by-id adı");
+}
+
+}  // namespace sendTexts

@@ -1,0 +1,22 @@
+#include "fine_waits.h"
+
+FineWaits::~FineWaits()
+{
+    release();
+}
+
+void FineWaits::hold()
+{
+    if (held_)
+        return;
+    requestFineWaits();
+    held_ = true;
+}
+
+void FineWaits::release()
+{
+    if (!held_)
+        return;
+    endFineWaits();
+    held_ = false;
+}

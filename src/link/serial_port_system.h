@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QByteArray>
+#include <QSerialPort>
+#include <QString>
+
+#include <cstdint>
+
+// What the serial port asks of the operating system beyond Qt: each platform has its file.
+namespace serialSystem {
+
+// Asks the driver to pass every received byte on at once, where the driver can.
+void requestLowLatency(QSerialPort &port);
+
+// False only when this user may not use the device at all (a missing permission, not a
+// port held by another program).
+bool mayUseDevice(const QString &device);
+
+// Sends one byte on the open port, so that nothing waits in a buffer; false when it failed.
+bool writeByte(QSerialPort &port, uint8_t byte);
+
+// Bytes the driver holds that Qt has not read yet, and reading up to count of them.
+qint64 bytesHeldBySystem(QSerialPort &port);
+QByteArray readHeldBySystem(QSerialPort &port, qint64 count);
+
+// Whether the line is gone (an adapter unplugged), after Qt reported `reported`.
+bool lineDropped(QSerialPort &port, QSerialPort::SerialPortError reported);
+
+}  // namespace serialSystem

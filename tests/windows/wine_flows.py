@@ -1,0 +1,309 @@
+#!/usr/bin/env python3
+"""Smoke flows of the Windows package under Wine, driven from outside: the ZIP's programs
+and the installed ones, a pseudo-terminal as COM1 (Wine maps COM ports through its
+registry), Xvfb for the window. Wine does not pass received serial data on from a
+pseudo-terminal, so the echo-verified transfer itself is tested on Linux only; here a
+flow goes as far as the first byte on the line."""
+
+import argparse
+import glob
+import os
+import pty
+import select
+import shutil
+import subprocess
+import sys
+import tempfile
+import termios
+import time
+import zipfile
+
+SETTINGS = "ZEMRA_Bilvex_Polynet_Ver_3_04.txt"
+NOBODY = 65534
+PORT_LINE = 5
+FIRST_LIMIT_LINE = 8
+FIRST_START_LINE = 79
+
+
+def windows_path(path):
+    return "Z:" + os.path.abspath(path).replace("/", "\\")
+
+
+class Wine:
+    """One Wine prefix; `user` drops root to an unprivileged user for every command."""
+
+    def __init__(self, build, prefix, user=(), home=None):
+        self.run_script = os.path.join(build, "wine-run")
+        self.prefix = prefix
+        self.user = list(user)
+        self.env = dict(os.environ, BILVEX_PACKAGED="1", BILVEX_WINEPREFIX=prefix,
+                        WINEPREFIX=prefix, WINEDEBUG="-all")
+        if home:
+            self.env["HOME"] = home
+
+    def run(self, *args, timeout=180, extra_env=None, wait=True):
+        env = dict(self.env, **(extra_env or {}))
+        command = self.user + [self.run_script] + list(args)
+        if not wait:
+            return subprocess.Popen(command, env=env, stdout=subprocess.PIPE,
+                                    stderr=subprocess.PIPE)
+        return subprocess.run(command, env=env, capture_output=True, timeout=timeout)
+
+    def drive_c(self, *parts):
+        return os.path.join(self.prefix, "drive_c", *parts)
+
+    def map_com1(self, device):
+        """COM1 leads to device from the next start of the prefix's server on."""
+        result = self.run("reg", "add", r"HKLM\Software\Wine\Ports", "/v", "COM1", "/d", device, "/f")
+        check(result.returncode == 0, f"reg add failed: {result.stderr!r}")
+        self.stop()
+
+    def stop(self):
+        subprocess.run(self.user + ["wineserver", "-k"], env=self.env, capture_output=True)
+        subprocess.run(self.user + ["wineserver", "-w"], env=self.env, capture_output=True)
+
+
+class Xvfb:
+    def __enter__(self):
+        read_end, write_end = os.pipe()
+        self.process = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-nolisten", "tcp", "-screen", "0", "1280x1024x24"],
+            pass_fds=(write_end,), stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        with os.fdopen(read_end) as display:
+            self.display = ":" + display.readline().strip()
+        return self
+
+    def __exit__(self, *exc):
+        self.process.terminate()
+        self.process.wait()
+
+
+class PseudoTerminal:
+    """A line for COM1 whose settings start far from 9600 8N1, so that the program's own show."""
+
+    def __enter__(self):
+        self.master, self.slave = pty.openpty()
+        self.name = os.ttyname(self.slave)
+        attrs = termios.tcgetattr(self.slave)
+        attrs[2] = (attrs[2] & ~termios.CSIZE) | termios.CS7 | termios.PARENB | termios.CSTOPB
+        attrs[4] = attrs[5] = termios.B38400
+        termios.tcsetattr(self.slave, termios.TCSANOW, attrs)
+        return self
+
+    def __exit__(self, *exc):
+        os.close(self.slave)
+        os.close(self.master)
+
+    def read_until(self, byte, timeout):
+        received = b""
+        deadline = time.monotonic() + timeout
+        while byte not in received and time.monotonic() < deadline:
+            ready, _, _ = select.select([self.master], [], [], 0.2)
+            if ready:
+                received += os.read(self.master, 4096)
+        return received
+
+
+def check(condition, what):
+    if not condition:
+        raise AssertionError(what)
+
+
+def text(output):
+    return output.decode("utf-8", errors="replace")
+
+
+class Flows:
+    def __init__(self, args, work):
+        self.build = args.build
+        self.linux_app = args.linux_app
+        self.qt = args.qt
+        self.work = work
+        self.wine = Wine(self.build, os.path.join(self.build, "wine"))
+
+    def package(self):
+        """The ZIP unpacked, as an installer unpacks it."""
+        archive = glob.glob(os.path.join(self.build, "bilvex-config-*-windows-x64.zip"))
+        check(len(archive) == 1, f"one ZIP expected in {self.build}, found {archive}")
+        with zipfile.ZipFile(archive[0]) as zipped:
+            zipped.extractall(self.work)
+        return os.path.join(self.work, os.path.basename(archive[0])[:-len(".zip")])
+
+    def linux_first_file(self):
+        """The file the Linux build writes at its first start."""
+        config = os.path.join(self.work, "linux-config")
+        os.makedirs(os.path.join(config, "bilvex", "ports"))
+        with PseudoTerminal() as line:
+            os.symlink(line.name, os.path.join(config, "bilvex", "ports", "com1"))
+            env = dict(os.environ, XDG_CONFIG_HOME=config, QT_QPA_PLATFORM="offscreen")
+            subprocess.run([self.linux_app, "--screenshot", os.path.join(self.work, "linux.png")],
+                           env=env, capture_output=True, timeout=60, check=True)
+        with open(os.path.join(config, "bilvex", SETTINGS), "rb") as written:
+            return written.read()
+
+    def settings_with(self, changes):
+        lines = self.linux_first_file().split(b"\r\n")
+        for number, value in changes.items():
+            lines[number - 1] = value
+        with open(self.wine.drive_c(SETTINGS), "wb") as settings:
+            settings.write(b"\r\n".join(lines))
+
+    def screenshot(self, program):
+        picture = os.path.join(self.work, "window.png")
+        with Xvfb() as screen:
+            result = self.wine.run(windows_path(program), "--screenshot", windows_path(picture),
+                                   extra_env={"DISPLAY": screen.display})
+        check(result.returncode == 0, f"{program} ended with {result.returncode}: {text(result.stderr)}")
+        check(os.path.getsize(picture) > 1000, "no picture of the window")
+
+    def remove_settings(self):
+        if os.path.exists(self.wine.drive_c(SETTINGS)):
+            os.remove(self.wine.drive_c(SETTINGS))
+
+    def first_start(self):
+        package = self.package()
+        self.wine.run("cmd", "/c", "exit")  # the prefix exists from here on
+        self.remove_settings()
+        with PseudoTerminal() as line:
+            self.wine.map_com1(line.name)
+            self.screenshot(os.path.join(package, "bilvex-config.exe"))
+        with open(self.wine.drive_c(SETTINGS), "rb") as written:
+            windows = written.read()
+        check(len(windows) == 24942, f"the first file has {len(windows)} bytes")
+        check(windows == self.linux_first_file(), "the Windows first file differs from the Linux one")
+
+    def turkish_file_reads_back(self):
+        package = self.package()
+        self.wine.run("cmd", "/c", "exit")
+        self.settings_with({PORT_LINE: b"200", FIRST_START_LINE: b" 123"})
+        with open(self.wine.drive_c(SETTINGS), "rb") as before:
+            saved = before.read()
+        check(b"Haberle\xfeme" in saved, "the file holds no Turkish letters")
+        result = self.wine.run(windows_path(os.path.join(package, "bilvex-send.exe")), "buttons")
+        said = text(result.stderr)
+        check(result.returncode == 3, f"bilvex-send ended with {result.returncode}: {said}")
+        check("200 Numaralı Com Port açık değil. Gönderim yapılamadı." in said, said)
+        check("Aygıt: COM200" in said, said)
+        with PseudoTerminal() as line:
+            self.wine.map_com1(line.name)
+            self.screenshot(os.path.join(package, "bilvex-config.exe"))
+        with open(self.wine.drive_c(SETTINGS), "rb") as after:
+            check(after.read() == saved, "the window changed the file at its start")
+
+    def value_beyond_16_bits(self):
+        package = self.package()
+        self.wine.run("cmd", "/c", "exit")
+        self.settings_with({FIRST_LIMIT_LINE: b"70000"})
+        result = self.wine.run(windows_path(os.path.join(package, "bilvex-send.exe")), "buttons")
+        said = text(result.stderr)
+        check(result.returncode == 2, f"bilvex-send ended with {result.returncode}: {said}")
+        check("Dosya okuma fonksiyonu. Hata Kodu:  6" in said, said)
+
+    def com_port_line_settings(self):
+        package = self.package()
+        send = windows_path(os.path.join(package, "bilvex-send.exe"))
+        self.wine.run("cmd", "/c", "exit")
+        with PseudoTerminal() as line:
+            self.wine.map_com1(line.name)
+            listing = text(self.wine.run(send, "--list-ports").stdout).splitlines()
+            check(any(row.startswith("COM1\t") for row in listing), f"COM1 not listed: {listing}")
+            sending = self.wine.run(send, "--port", "COM1", "--timeout", "1", "buttons", wait=False)
+            received = line.read_until(b"\xaa", timeout=60)
+            attrs = termios.tcgetattr(line.slave)
+            status = sending.wait(timeout=120)
+        check(b"\xaa" in received, f"no start byte on the line: {received!r}")
+        check(attrs[4] == termios.B9600 and attrs[5] == termios.B9600, "not 9600 baud")
+        check(attrs[2] & termios.CSIZE == termios.CS8, "not 8 data bits")
+        check(not attrs[2] & (termios.PARENB | termios.CSTOPB), "parity or two stop bits")
+        # No echo reaches a Windows program through Wine: the unit counts as silent.
+        check(status == 4, f"bilvex-send ended with {status}")
+
+    def installer(self):
+        setup = glob.glob(os.path.join(self.build, "bilvex-config-*-setup.exe"))
+        check(len(setup) == 1, f"one setup expected, found {setup}")
+        self.wine.run("cmd", "/c", "exit")
+        result = self.wine.run(windows_path(setup[0]), "/S")
+        check(result.returncode == 0, f"the setup ended with {result.returncode}")
+        folder = self.wine.drive_c("Program Files", "Bilvex Ayar")
+        program = os.path.join(folder, "bilvex-config.exe")
+        check(os.path.exists(program), "nothing installed in Program Files")
+        menu = glob.glob(self.wine.drive_c("**", "Start Menu", "**", "Bilvex Ayar.lnk"), recursive=True)
+        check(menu, "no Start-menu entry")
+        key = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Bilvex Ayar"
+        check(self.wine.run("reg", "query", key).returncode == 0, "no uninstaller entry")
+        self.remove_settings()
+        with PseudoTerminal() as line:
+            self.wine.map_com1(line.name)
+            self.screenshot(program)
+        check(os.path.exists(self.wine.drive_c(SETTINGS)), "the installed program wrote no settings")
+        self.wine.run(windows_path(os.path.join(folder, "Uninstall.exe")), "/S")
+        deadline = time.monotonic() + 60
+        while os.path.exists(program) and time.monotonic() < deadline:
+            time.sleep(0.5)
+        check(not os.path.exists(program), "the uninstaller left the program")
+        check(os.path.exists(self.wine.drive_c(SETTINGS)), "the uninstaller removed the settings file")
+
+    def standard_user_save(self):
+        """A user who may not create files in C:\\ saves into the administrator's file there."""
+        root = os.geteuid() == 0
+        home = tempfile.mkdtemp(prefix="bilvex-standard-user-")
+        os.chmod(home, 0o755)
+        user = ["setpriv", f"--reuid={NOBODY}", f"--regid={NOBODY}", "--clear-groups"] if root else []
+        programs = os.path.join(home, "programs")
+        os.mkdir(programs)
+        for library in ("Qt6Core.dll", "Qt6Test.dll"):
+            shutil.copy(os.path.join(self.qt, "bin", library), programs)
+        for library in glob.glob("/usr/lib/gcc/x86_64-w64-mingw32/12-posix/lib*.dll") + \
+                ["/usr/x86_64-w64-mingw32/lib/libwinpthread-1.dll"]:
+            shutil.copy(library, programs)
+        shutil.copy(os.path.join(self.build, "tst_settings_in_place_win.exe"), programs)
+        shutil.copy(os.path.join(self.build, "wine-run"), home)
+        if root:
+            for folder, _, files in os.walk(home):
+                for name in [folder] + [os.path.join(folder, f) for f in files]:
+                    os.chown(name, NOBODY, NOBODY)
+        wine = Wine(home, os.path.join(home, "prefix"), user, home=home)
+        drive_c = wine.drive_c()
+        try:
+            wine.run("cmd", "/c", "exit")
+            with open(wine.drive_c(SETTINGS), "wb") as settings:
+                settings.write(self.linux_first_file())
+            if root:
+                os.chown(wine.drive_c(SETTINGS), 0, 0)
+                os.chown(drive_c, 0, 0)
+            os.chmod(wine.drive_c(SETTINGS), 0o666)
+            os.chmod(drive_c, 0o755 if root else 0o555)
+            result = wine.run(windows_path(os.path.join(programs, "tst_settings_in_place_win.exe")),
+                              extra_env={"BILVEX_STANDARD_USER": "1"})
+            report = text(result.stdout)
+            check(result.returncode == 0 and ", 0 skipped" in report, report + text(result.stderr))
+            with open(wine.drive_c(SETTINGS), "rb") as saved:
+                check(saved.read().split(b"\r\n")[FIRST_START_LINE - 1] == b" 123", "the file was not saved")
+        finally:
+            os.chmod(drive_c, 0o755)
+            wine.stop()
+            shutil.rmtree(home, ignore_errors=True)
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("flow")
+    parser.add_argument("--build", required=True)
+    parser.add_argument("--linux-app", required=True)
+    parser.add_argument("--qt", required=True)
+    args = parser.parse_args()
+    work = tempfile.mkdtemp(prefix="bilvex-wine-flow-")
+    try:
+        getattr(Flows(args, work), args.flow)()
+    except AssertionError as failure:
+        print(f"{args.flow}: {failure}", file=sys.stderr)
+        return 1
+    finally:
+        shutil.rmtree(work, ignore_errors=True)
+    print(f"{args.flow}: passed")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
