@@ -204,6 +204,7 @@ class Flows:
         package = self.package()
         send = windows_path(os.path.join(package, "bilvex-send.exe"))
         self.wine.run("cmd", "/c", "exit")
+        self.settings_with({})  # whatever an earlier flow left there
         with PseudoTerminal() as line:
             self.wine.map_com1(line.name)
             listing = text(self.wine.run(send, "--list-ports").stdout).splitlines()
@@ -211,8 +212,10 @@ class Flows:
             sending = self.wine.run(send, "--port", "COM1", "--timeout", "1", "buttons", wait=False)
             received = line.read_until(b"\xaa", timeout=60)
             attrs = termios.tcgetattr(line.slave)
-            status = sending.wait(timeout=120)
-        check(b"\xaa" in received, f"no start byte on the line: {received!r}")
+            _, said = sending.communicate(timeout=120)
+            status = sending.returncode
+        check(b"\xaa" in received, f"no start byte on the line: {received!r}; bilvex-send ended with "
+                                   f"{status}: {text(said)}")
         check(attrs[4] == termios.B9600 and attrs[5] == termios.B9600, "not 9600 baud")
         check(attrs[2] & termios.CSIZE == termios.CS8, "not 8 data bits")
         check(not attrs[2] & (termios.PARENB | termios.CSTOPB), "parity or two stop bits")
