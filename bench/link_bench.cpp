@@ -137,13 +137,13 @@ double timeWindowButtonUpload()
 }
 
 // The transfer's seconds as bilvex-send's summary line gives them, and the process's.
-std::pair<double, double> timeSendButtonUpload()
+std::pair<double, double> timeSendButtonUpload(const QStringList &options = {})
 {
     const SimulatedUnit unit({QStringLiteral("--pace")});
     QProcess send;
     QElapsedTimer clock;
     clock.start();
-    send.start(QStringLiteral(BILVEX_SEND), {QStringLiteral("buttons")});
+    send.start(QStringLiteral(BILVEX_SEND), options + QStringList{QStringLiteral("buttons")});
     send.waitForFinished(-1);
     const double processSeconds = secondsSince(clock);
     const QString said = QString::fromUtf8(send.readAllStandardError());
@@ -207,6 +207,12 @@ void benchPacedButtonFronts()
     std::printf("button upload through bilvex-send at 9600 baud (--pace): %.3f s (whole process %.3f s), line floor "
                 "%.3f s, ratio %.3f\n",
                 transfer, process, floorSeconds, transfer / floorSeconds);
+    QTemporaryDir traces;
+    const auto [traced, tracedProcess] =
+        timeSendButtonUpload({QStringLiteral("--trace"), traces.filePath(QStringLiteral("trace.txt"))});
+    std::printf("button upload through bilvex-send with --trace at 9600 baud (--pace): %.3f s (whole process %.3f s), "
+                "line floor %.3f s, ratio %.3f, %+.2f %% against without\n",
+                traced, tracedProcess, floorSeconds, traced / floorSeconds, (traced / transfer - 1) * 100);
 }
 
 void benchSendStart()

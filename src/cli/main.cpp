@@ -8,10 +8,13 @@
 #include "send_options.h"
 #include "send_port.h"
 #include "send_texts.h"
+#include "serial_port.h"
 #include "stderr_dialogs.h"
+#include "tracing_link.h"
 #include "unit_session.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QTimer>
 
 #include <cstdio>
@@ -29,6 +32,43 @@ int listPorts(ErrorOutput &out)
     return ExitStatus::Success;
 }
 
+// The line's record for support, when one is asked for: written as it goes, unbuffered.
+struct Trace {
+    QFile file;
+    std::unique_ptr<LineTrace> lines;
+};
+
+bool openTrace(Trace &trace, const QString &path)
+{
+    if (path.isEmpty())
+        return true;
+    trace.file.setFileName(path);
+    if (!trace.file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
+        return false;
+    trace.lines = std::make_unique<LineTrace>(trace.file);
+    return true;
+}
+
+// The serial port, recorded in the trace when there is one.
+class SendLink {
+public:
+    explicit SendLink(LineTrace *trace)
+    {
+        if (trace)
+            traced_ = std::make_unique<TracingLink>(port_, *trace);
+    }
+    ByteLink &link()
+    {
+        if (traced_)
+            return *traced_;
+        return port_;
+    }
+
+private:
+    SerialPort port_;
+    std::unique_ptr<TracingLink> traced_;
+};
+
 int sendAll(SendOptions options, ErrorOutput &out)
 {
     // The images alone are some 44 KB: the model lives on the heap.
@@ -38,15 +78,21 @@ int sendAll(SendOptions options, ErrorOutput &out)
         out.line(fault);
         return ExitStatus::InputFault;
     }
+    Trace trace;
+    if (!openTrace(trace, options.traceFile)) {
+        out.line(sendTexts::traceUnwritable(options.traceFile));
+        return ExitStatus::InputFault;
+    }
+    SendLink link(trace.lines.get());
     StderrDialogs dialogs(out);
-    UnitSession session(*model, dialogs);
+    UnitSession session(*model, dialogs, link.link());
     const SendPort port = sendPortFor(options.device, model->Text4);
     const PortOpening opening = openChosenPort(session, port);
     if (opening.result != PortOpening::Result::Opened) {
         out.line(portFaultMessage(port, opening));
         return ExitStatus::PortFault;
     }
-    SendJob job(session, *model, out, options);
+    SendJob job(session, *model, out, options, trace.lines.get());
     QObject::connect(&job, &SendJob::done, &job, [](int status) { QCoreApplication::exit(status); });
     QTimer::singleShot(0, &job, &SendJob::start);
     return QCoreApplication::exec();

@@ -10,7 +10,7 @@ constexpr double kMsPerSecond = 1000;
 
 }  // namespace
 
-ProgressDisplay::ProgressDisplay(ErrorOutput &out) : out_(out)
+ProgressDisplay::ProgressDisplay(ErrorOutput &out, LineTrace *trace) : out_(out), trace_(trace)
 {
 }
 
@@ -37,5 +37,8 @@ void ProgressDisplay::update(int sent)
 void ProgressDisplay::end(int sent, int wrongEchoes, const QString &endedEarly)
 {
     const double seconds = static_cast<double>(clock_.elapsed()) / kMsPerSecond;
-    out_.line(sendTexts::summary(what_, sent, total_, wrongEchoes, seconds, endedEarly));
+    const QString summary = sendTexts::summary(what_, sent, total_, wrongEchoes, seconds, endedEarly);
+    out_.line(summary);
+    if (trace_)
+        trace_->note(summary);
 }

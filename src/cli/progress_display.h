@@ -1,6 +1,7 @@
 #pragma once
 
 #include "error_output.h"
+#include "line_trace.h"
 
 #include <QElapsedTimer>
 #include <QString>
@@ -9,7 +10,8 @@
 // most ten times a second; at its end one summary line, wherever the output goes.
 class ProgressDisplay {
 public:
-    explicit ProgressDisplay(ErrorOutput &out);
+    // trace: where each summary is also noted; none when null.
+    ProgressDisplay(ErrorOutput &out, LineTrace *trace);
 
     void start(const QString &what, int total);
     void update(int sent);
@@ -18,6 +20,7 @@ public:
 
 private:
     ErrorOutput &out_;
+    LineTrace *trace_;
     QString what_;
     int total_ = 0;
     QElapsedTimer clock_;

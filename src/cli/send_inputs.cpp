@@ -13,10 +13,8 @@ QString settingsFault(const QString &settingsFile, Tanimlamalar &model)
     const int code = loadSettingsFile(model, settingsFile);
     if (code == SettingsError::None)
         return {};
-    QString text = sendTexts::settingsFileLine(settingsFile) + QLatin1Char('\n') + readFailureMessage(code);
-    if (code == SettingsError::FileNotFound)
-        text += QLatin1Char('\n') + sendTexts::noFileCreated();
-    return text;
+    const QString reason = code == SettingsError::FileNotFound ? sendTexts::noSettingsFile() : readFailureMessage(code);
+    return sendTexts::settingsFileLine(settingsFile) + QLatin1Char('\n') + reason;
 }
 
 QString itemFault(SendItem &item, const Tanimlamalar &model)

@@ -19,12 +19,12 @@ constexpr double kMsPerSecond = 1000;
 }  // namespace
 
 SendJob::SendJob(UnitSession &session, Tanimlamalar &model, ErrorOutput &out, const SendOptions &options,
-                 QObject *parent)
+                 LineTrace *trace, QObject *parent)
     : QObject(parent),
       session_(session),
       model_(model),
       out_(out),
-      display_(out),
+      display_(out, trace),
       items_(options.items),
       ticketNumber_(options.ticketNumber - 1),
       timeoutSeconds_(options.timeoutSeconds)

@@ -13,8 +13,9 @@
 class SendJob : public QObject {
     Q_OBJECT
 public:
+    // trace: where each transfer's summary is also noted; none when null.
     SendJob(UnitSession &session, Tanimlamalar &model, ErrorOutput &out, const SendOptions &options,
-            QObject *parent = nullptr);
+            LineTrace *trace = nullptr, QObject *parent = nullptr);
 
     // Starts the first transfer; done follows when the last has ended or one has failed.
     void start();

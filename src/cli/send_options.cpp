@@ -8,6 +8,8 @@
 namespace {
 
 const QString kTicketPrefix = QStringLiteral("ticket=");
+constexpr double kShortestTimeout = 0.1;
+constexpr double kLongestTimeout = 3600;
 
 std::optional<SendItem> itemFor(const QString &word)
 {
@@ -25,7 +27,8 @@ std::optional<SendItem> itemFor(const QString &word)
 bool takesValue(const QString &option)
 {
     static const QStringList options{QStringLiteral("--settings"), QStringLiteral("--port"),
-                                     QStringLiteral("--ticket-number"), QStringLiteral("--timeout")};
+                                     QStringLiteral("--ticket-number"), QStringLiteral("--timeout"),
+                                     QStringLiteral("--trace")};
     return options.contains(option);
 }
 
@@ -37,13 +40,16 @@ QString applyValue(SendOptions &options, const QString &option, const QString &v
         options.settingsFile = value;
     } else if (option == QLatin1String("--port")) {
         options.device = value;
+    } else if (option == QLatin1String("--trace")) {
+        options.traceFile = value;
     } else if (option == QLatin1String("--ticket-number")) {
         options.ticketNumber = value.toInt(&ok);
         if (!ok || options.ticketNumber < 1 || options.ticketNumber > kLayoutCount)
             return sendTexts::badTicketNumber(value);
     } else {
         options.timeoutSeconds = value.toDouble(&ok);
-        if (!ok || !(options.timeoutSeconds > 0))
+        // Written so that NaN fails too; beyond an hour the timer's milliseconds overflow.
+        if (!ok || !(options.timeoutSeconds >= kShortestTimeout && options.timeoutSeconds <= kLongestTimeout))
             return sendTexts::badTimeout(value);
     }
     return {};

@@ -20,6 +20,7 @@ struct SendOptions {
     QString device;        // empty: the settings file's COM port
     int ticketNumber = 1;  // as the editor lists them: 1 is "1st Ticket"
     double timeoutSeconds = 5;
+    QString traceFile;      // empty: no trace
     QList<SendItem> items;  // in the order given
     bool listPorts = false;
     bool help = false;

@@ -10,10 +10,11 @@ constexpr int kBarWidth = 20;
 constexpr qint64 kMsPerSecond = 1000;
 constexpr qint64 kSecondsPerMinute = 60;
 
-const QString kUsage = QStringLiteral(
-    "Kullanım:\n"
-    "  bilvex-send [--settings DOSYA] [--port AYGIT] [--ticket-number N] [--timeout SANİYE] GÖNDERİM...\n"
-    "  bilvex-send --list-ports\n");
+const QString kUsage =
+    QStringLiteral("Kullanım:\n"
+                   "  bilvex-send [--settings DOSYA] [--port AYGIT] [--ticket-number N] [--timeout SANİYE]\n"
+                   "              [--trace DOSYA] GÖNDERİM...\n"
+                   "  bilvex-send --list-ports\n");
 
 QString minutesAndSeconds(qint64 seconds)
 {
@@ -46,7 +47,11 @@ QString help()
                           "                       Com port numarası, bilvex-config'teki gibi)\n"
                           "  --ticket-number N    Bilet numarası 1..16 (varsayılan 1, \"1st Ticket\")\n"
                           "  --timeout SANİYE     Ünite bu süre yanıt vermezse gönderim yarıda kesilir\n"
-                          "                       (varsayılan 5)\n"
+                          "                       (0.1 ile 3600 arası, varsayılan 5)\n"
+                          "  --trace DOSYA        Hattın kaydını dosyaya yazar (destek için): gönderilen her bayt\n"
+                          "                       ve gelen her yanıt bir satır, ör. \"12.345 > AA\" ve\n"
+                          "                       \"14.567 < AA\" (başlangıçtan bu yana milisaniye, yön, onaltılık\n"
+                          "                       baytlar); her gönderimin sonunda bir \"=\" satırı\n"
                           "  --list-ports         Seri portları listeler: %3\n"
                           "                       (sekmeyle ayrılmış, bilinmeyen: -)\n"
                           "  -h, --help           Bu yardımı gösterir\n"
@@ -83,7 +88,7 @@ QString badTicketNumber(const QString &value)
 
 QString badTimeout(const QString &value)
 {
-    return QStringLiteral("Süre sıfırdan büyük bir saniye sayısı olmalı: %1").arg(value);
+    return QStringLiteral("Süre 0.1 ile 3600 saniye arasında olmalı: %1").arg(value);
 }
 
 QString unknownWhat(const QString &word)
@@ -106,9 +111,16 @@ QString settingsFileLine(const QString &path)
     return QStringLiteral("Ayarlar dosyası: %1").arg(QDir::toNativeSeparators(path));
 }
 
-QString noFileCreated()
+QString noSettingsFile()
 {
-    return QStringLiteral("bilvex-send dosya oluşturmaz; hiçbir şey gönderilmedi.");
+    return QStringLiteral("Ayarlar dosyası yok. bilvex-send dosya oluşturmaz; hiçbir şey gönderilmedi.\n"
+                          "Dosyayı bilvex-config ilk açılışında oluşturur; ya da --settings ile var olan bir dosyayı "
+                          "verin.");
+}
+
+QString traceUnwritable(const QString &path)
+{
+    return QStringLiteral("Kayıt dosyası yazılamadı: %1").arg(QDir::toNativeSeparators(path));
 }
 
 QString layoutUnreadable(const QString &path)

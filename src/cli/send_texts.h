@@ -22,9 +22,11 @@ QString listPortsAlone();
 
 // Which file the settings message that follows is about.
 QString settingsFileLine(const QString &path);
-// The window creates a missing settings file; bilvex-send never writes it.
-QString noFileCreated();
+// A missing settings file: the window would create one, bilvex-send never writes it, so it
+// does not say the window's words (which promise a new file).
+QString noSettingsFile();
 QString layoutUnreadable(const QString &path);
+QString traceUnwritable(const QString &path);
 
 // The device a COM port number led to.
 QString deviceLine(const QString &device);

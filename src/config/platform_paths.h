@@ -16,3 +16,6 @@ QString settingsFilePath();
 // Whether a save that cannot make a temporary file beside the file rewrites the file in
 // place by its own code (on Windows), rather than through Qt's fallback (on Unix).
 bool saveRewritesInPlaceItself();
+
+// Whether opening the path could wait for another program (a named pipe or a socket).
+bool mayBlockWhenOpened(const QString &path);

@@ -1,6 +1,9 @@
 #include "platform_paths.h"
 
 #include <QDir>
+#include <QFile>
+
+#include <sys/stat.h>
 
 QString settingsFolder()
 {
@@ -19,4 +22,11 @@ QString settingsFilePath()
 bool saveRewritesInPlaceItself()
 {
     return false;
+}
+
+bool mayBlockWhenOpened(const QString &path)
+{
+    struct stat info {};
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 &&
+           (S_ISFIFO(info.st_mode) || S_ISSOCK(info.st_mode));
 }

@@ -16,3 +16,9 @@ bool saveRewritesInPlaceItself()
 {
     return true;
 }
+
+// Named pipes live apart from files on Windows (\\.\pipe\): no file path leads to one.
+bool mayBlockWhenOpened(const QString &)
+{
+    return false;
+}

@@ -178,7 +178,7 @@ int writeWhole(const QString &path, const QByteArray &bytes)
     const QFileInfo info(path);
     if (!QDir().mkpath(info.absolutePath()))
         return SettingsError::PathNotFound;
-    if (info.isDir())
+    if (info.isDir() || mayBlockWhenOpened(path))
         return SettingsError::PermissionDenied;
     if (info.exists() && !info.isFile())
         return writeDirectly(path, bytes);
@@ -212,6 +212,10 @@ int readSettings(QIODevice &device, Tanimlamalar &model)
 
 int loadSettingsFile(Tanimlamalar &model, const QString &path)
 {
+    // A pipe would block the open, a device may never end: only a file is read.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        return SettingsError::PermissionDenied;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return openFailureCode(file);

@@ -1,7 +1,6 @@
 #include "port_choice.h"
 
 #include "port_names.h"
-#include "serial_port.h"
 
 #include <QFileInfo>
 
@@ -34,23 +33,6 @@ bool sameDevice(const PortDescription &port, const QString &device)
 }
 
 }  // namespace
-
-PortAccess probePortAccess(const QString &device)
-{
-    SerialPort port;
-    switch (port.openDevice(device).result) {
-    case PortOpening::Result::Opened:
-        return PortAccess::Available;
-    case PortOpening::Result::InUse:
-        return PortAccess::InUse;
-    case PortOpening::Result::NoPermission:
-        return PortAccess::NoPermission;
-    case PortOpening::Result::NotFound:
-    case PortOpening::Result::Failed:
-        break;
-    }
-    return PortAccess::Failed;
-}
 
 CurrentMapping currentMapping(const QString &portText)
 {
@@ -100,6 +82,11 @@ QString portLinkNotLinkMessage(const QString &link)
 QString portLinkFailedMessage(const QString &link, const QString &reason)
 {
     return link + QStringLiteral(" yazılamadı: ") + reason;
+}
+
+QString staleNewLinkRemovedMessage(const QString &link)
+{
+    return link + QStringLiteral(" (yarım kalmış eski bir bağlantı) silindi.");
 }
 
 QString noPortsMessage()

@@ -29,8 +29,12 @@ struct CurrentMapping {
     QString device;
 };
 
-// Tries the port as start-up would and closes it again.
+// Each platform's part. Tells a port's access without opening it: an open raises DTR and
+// RTS, which resets or disturbs many devices. Linux tells "in use" from the lock files
+// Qt's serial port leaves and the access from the device's permissions; Windows can tell
+// only by opening, so there the access is not known and not shown.
 PortAccess probePortAccess(const QString &device);
+bool portAccessIsKnown();
 
 // What COM n of the port text names today; empty when the text gives no number.
 CurrentMapping currentMapping(const QString &portText);
@@ -60,8 +64,13 @@ struct MappingPlan {
 };
 MappingPlan planMapping(const PortDescription &port, const QString &portText, const QString &portsFolder);
 
-// Makes the change; the operator's message when it failed, and then nothing was changed.
-QString applyMapping(const PortMapping &mapping);
+// What making the change did: whether it was made (when not, nothing was changed), and the
+// operator's message (why not, or what was tidied up on the way); empty when none.
+struct MappingOutcome {
+    bool applied = false;
+    QString message;
+};
+MappingOutcome applyMapping(const PortMapping &mapping);
 
 // The picker's words for the operator.
 QString pickerNeedsPortNumberMessage();
@@ -69,4 +78,5 @@ QString pickedPortGoneMessage(const QString &device);
 QString portsFolderNotFolderMessage(const QString &folder);
 QString portLinkNotLinkMessage(const QString &link);
 QString portLinkFailedMessage(const QString &link, const QString &reason);
+QString staleNewLinkRemovedMessage(const QString &link);
 QString noPortsMessage();

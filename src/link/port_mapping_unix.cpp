@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <unistd.h>
 
 namespace {
@@ -38,22 +39,54 @@ MappingPlan planMapping(const PortDescription &port, const QString &portText, co
     return {PortMapping{link, target, portText}, {}};
 }
 
+namespace {
+
+QString joined(const QString &first, const QString &second)
+{
+    return first.isEmpty() ? second : first + QLatin1Char('\n') + second;
+}
+
+// A comN.yeni left by a run that ended half-way is removed, and the operator told; anything
+// else of that name is not ours to remove.
+std::optional<MappingOutcome> clearStaleNewLink(const QString &fresh, QString &notice)
+{
+    const QFileInfo stale(fresh);
+    if (stale.isSymLink()) {
+        ::unlink(QFile::encodeName(fresh).constData());
+        notice = staleNewLinkRemovedMessage(fresh);
+    } else if (stale.exists()) {
+        return MappingOutcome{false, portLinkNotLinkMessage(fresh)};
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
 // The new link is made beside the old one and renamed over it, so COM n always names
 // either the old port or the new one.
-QString applyMapping(const PortMapping &mapping)
+MappingOutcome applyMapping(const PortMapping &mapping)
 {
     const QString folder = QFileInfo(mapping.linkPath).absolutePath();
     if (!QDir().mkpath(folder))
-        return portLinkFailedMessage(mapping.linkPath, QStringLiteral("klasör oluşturulamadı"));
+        return {false, portLinkFailedMessage(mapping.linkPath, QStringLiteral("klasör oluşturulamadı"))};
+    const QString freshPath = mapping.linkPath + QStringLiteral(".yeni");
+    QString notice;
+    if (const std::optional<MappingOutcome> refused = clearStaleNewLink(freshPath, notice))
+        return *refused;
     const QByteArray link = QFile::encodeName(mapping.linkPath);
-    const QByteArray fresh = link + ".yeni";
-    ::unlink(fresh.constData());
+    const QByteArray fresh = QFile::encodeName(freshPath);
     if (::symlink(QFile::encodeName(mapping.target).constData(), fresh.constData()) != 0)
-        return portLinkFailedMessage(mapping.linkPath, systemReason());
+        return {false, joined(notice, portLinkFailedMessage(mapping.linkPath, systemReason()))};
+    // Looked at again just before the rename: a file made there since the plan is kept.
+    const QFileInfo existing(mapping.linkPath);
+    if (existing.exists() && !existing.isSymLink()) {
+        ::unlink(fresh.constData());
+        return {false, joined(notice, portLinkNotLinkMessage(mapping.linkPath))};
+    }
     if (std::rename(fresh.constData(), link.constData()) != 0) {
         const QString reason = systemReason();
         ::unlink(fresh.constData());
-        return portLinkFailedMessage(mapping.linkPath, reason);
+        return {false, joined(notice, portLinkFailedMessage(mapping.linkPath, reason))};
     }
-    return {};
+    return {true, notice};
 }

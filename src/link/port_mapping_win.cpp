@@ -14,7 +14,7 @@ MappingPlan planMapping(const PortDescription &port, const QString &, const QStr
     return {PortMapping{{}, port.device, QString::number(*number)}, {}};
 }
 
-QString applyMapping(const PortMapping &)
+MappingOutcome applyMapping(const PortMapping &)
 {
-    return {};
+    return {true, {}};
 }

@@ -12,6 +12,8 @@
 #include <QProcess>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 constexpr int kRunMs = 400000;
@@ -113,6 +115,34 @@ void writeSettings(const SettingsFolder &folder, const QByteArray &bytes)
     file.setFileTime(QDateTime(QDate(2020, 1, 2), QTime(3, 4, 5)), QFileDevice::FileModificationTime);
 }
 
+// The record for support holds, in time order, every byte the unit received, an answer for
+// each, and each transfer's summary line.
+void checkTrace(const QString &path, const QByteArray &received, const QStringList &summaries)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    static const QRegularExpression shape(QStringLiteral("^(\\d+\\.\\d{3}) ([<>=]) (.+)$"));
+    QByteArray sent;
+    qsizetype answers = 0;
+    QStringList notes;
+    double last = 0;
+    for (const QString &line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const QRegularExpressionMatch match = shape.match(line);
+        QVERIFY2(match.hasMatch(), qPrintable(line));
+        QVERIFY(match.captured(1).toDouble() >= last);
+        last = match.captured(1).toDouble();
+        if (match.captured(2) == QLatin1String(">"))
+            sent += QByteArray::fromHex(match.captured(3).toLatin1());
+        else if (match.captured(2) == QLatin1String("<"))
+            answers += QByteArray::fromHex(match.captured(3).toLatin1()).size();
+        else
+            notes << match.captured(3);
+    }
+    QCOMPARE(sent, received);
+    QCOMPARE(answers, received.size());  // the unit answers every byte with one
+    QCOMPARE(notes, summaries);
+}
+
 }  // namespace
 
 class TestBilvexSend : public QObject {
@@ -142,8 +172,10 @@ void TestBilvexSend::sendsEachWhatInTheOrderGiven()
     layoutFile.close();
 
     const QTime before = QTime::currentTime();
-    const Run run = runSend({QStringLiteral("clock"), QStringLiteral("buttons"), QStringLiteral("ticket=") + layout,
-                             QStringLiteral("--ticket-number"), QStringLiteral("16")});
+    const QString trace = dir.filePath(QStringLiteral("trace.txt"));
+    const Run run =
+        runSend({QStringLiteral("clock"), QStringLiteral("buttons"), QStringLiteral("ticket=") + layout,
+                 QStringLiteral("--ticket-number"), QStringLiteral("16"), QStringLiteral("--trace"), trace});
     QCOMPARE(run.status, 0);
 
     const QByteArray received = unit.received();
@@ -165,6 +197,7 @@ void TestBilvexSend::sendsEachWhatInTheOrderGiven()
     QVERIFY2(lines[2].startsWith(QStringLiteral("ticket=") + layout + QStringLiteral(": 1280/1280 bayt")),
              qPrintable(run.said));
     QCOMPARE(fileState(folder.settingsFile()), fileBefore);
+    checkTrace(trace, received, lines);
 }
 
 // About 90 s (41,919 round trips with the 2 ms wait): run by its own CTest entry.
@@ -230,9 +263,20 @@ void TestBilvexSend::faultsEndWithTheirStatus_data()
                                           << QStringLiteral("Dosya okuma fonksiyonu. Hata Kodu:  6") << 0;
     QTest::newRow("no settings file, none written")
         << QByteArray() << none << QStringList{QStringLiteral("clock")} << 2
-        << QStringLiteral("Hata kodu:53    C:\\ZEMRA_Bilvex_Polynet_Ver_3_04.txt isimli dosya bulunamadı. "
-                          "Yeni bir dosya oluşturulacak.")
-        << 0;
+        << QStringLiteral("Ayarlar dosyası yok. bilvex-send dosya oluşturmaz; hiçbir şey gönderilmedi.") << 0;
+    // Beyond an hour the timer overflowed and a silent unit hung the program; below 0.1 s,
+    // or not finite, a healthy unit was reported silent.
+    for (const char *timeout : {"inf", "nan", "1e300", "3000000", "0.0001"}) {
+        QTest::addRow("--timeout %s", timeout)
+            << site << none << unit + QStringList{QStringLiteral("--timeout"), timeout, QStringLiteral("buttons")} << 2
+            << QStringLiteral("Süre 0.1 ile 3600 saniye arasında olmalı: %1").arg(timeout) << 0;
+    }
+    // A pipe without a writer blocked the open for ever.
+    for (const char *place : {"PIPE", "FOLDER", "/dev/zero"}) {
+        QTest::addRow("--settings %s", place)
+            << site << none << QStringList{QStringLiteral("--settings"), place, QStringLiteral("clock")} << 2
+            << QStringLiteral("Dosya okuma fonksiyonu. Hata Kodu:  70") << 0;
+    }
     QTest::newRow("count 300 refuses the terminal image")
         << settingsFileBytes(count300) << none << QStringList{QStringLiteral("clock"), QStringLiteral("terminals")} << 2
         << QStringLiteral("1. Terminal, 1. Öncelikli Buton: 300 gönderilemez.") << 0;
@@ -266,10 +310,16 @@ void TestBilvexSend::faultsEndWithTheirStatus()
     UnitSimProcess unit(QStringLiteral(BILVEX_UNIT_SIM), folder.folder() + QStringLiteral("/ports/com1"), unitFaults);
     QVERIFY(unit.started());
     arguments.replaceInStrings(QStringLiteral("UNIT"), unit.devicePath());
+    QTemporaryDir places;
+    const QString pipe = places.filePath(QStringLiteral("pipe"));
+    QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+    arguments.replaceInStrings(QStringLiteral("PIPE"), pipe);
+    arguments.replaceInStrings(QStringLiteral("FOLDER"), places.path());
 
     const Run run = runSend(arguments);
     QCOMPARE(run.status, status);
     QVERIFY2(run.said.split(QLatin1Char('\n')).contains(said), qPrintable(run.said));
+    QVERIFY2(!run.said.contains(QStringLiteral("oluşturulacak")), qPrintable(run.said));  // never promises a file
     if (unitReceives >= 0)
         QCOMPARE(unit.received().size(), unitReceives);
     if (status == 4 && unitFaults.contains(QStringLiteral("--silent-after")))

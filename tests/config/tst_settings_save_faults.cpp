@@ -48,6 +48,7 @@ private slots:
     void failedSaveKeepsOldFile();
     void saveCutShortKeepsOldFile();
     void saveRewritesWritableFileInLockedFolder();
+    void pipeAtTheSettingsPathIsRefusedAtOnce();
 };
 
 void TestSettingsSaveFaults::failedSaveKeepsOldFile_data()
@@ -136,6 +137,19 @@ void TestSettingsSaveFaults::saveRewritesWritableFileInLockedFolder()
         QSKIP("cannot take the right to create files in the settings folder from the saving process");
     QCOMPARE(WEXITSTATUS(status), 0);
     QCOMPARE(folder.fileBytes(), settingsFileBytes(model));
+}
+
+// Opening a pipe without a writer (or reader) waits for ever: the window would never show.
+void TestSettingsSaveFaults::pipeAtTheSettingsPathIsRefusedAtOnce()
+{
+    SettingsFolder folder;
+    QVERIFY(QDir().mkpath(folder.folder()));
+    QVERIFY(::mkfifo(QFile::encodeName(folder.settingsFile()).constData(), 0600) == 0);
+    ScriptedDialogs dialogs;
+    Tanimlamalar model;
+    QCOMPARE(dosyadan_oku(model, dialogs), StartDecision::Continue);
+    QVERIFY(!dosyaya_kaydet(model, dialogs));
+    QCOMPARE(dialogs.shown, (QStringList{QStringLiteral("Dosya okuma fonksiyonu. Hata Kodu:  70"), kInUseMessage}));
 }
 
 QTEST_GUILESS_MAIN(TestSettingsSaveFaults)

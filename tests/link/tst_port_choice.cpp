@@ -73,8 +73,9 @@ void TestPortChoice::rowsTellAccessAndTodaysPort()
 void TestPortChoice::choosingMapsComN_data()
 {
     QTest::addColumn<QString>("portText");
-    QTest::addColumn<QString>("device");      // the chosen port, relative to the folder
-    QTest::addColumn<QString>("existing");    // what stands at config/ports/com3 before: "", "link", "file"
+    QTest::addColumn<QString>("device");  // the chosen port, relative to the folder
+    // what stands at config/ports/com3 before: "", "link", "file"; or is made on the way
+    QTest::addColumn<QString>("existing");
     QTest::addColumn<QString>("linkTarget");  // where com3 leads afterwards; empty: nothing changed
     QTest::addColumn<QString>("message");
 
@@ -107,6 +108,16 @@ void TestPortChoice::choosingMapsComN_data()
         << "dev/ttyUSB1"
         << "file"
         << "" << portLinkNotLinkMessage(QStringLiteral("@config/ports/com3"));
+    QTest::newRow("com3 made a file of while the picker was open")
+        << "3"
+        << "dev/ttyUSB1"
+        << "file after the plan"
+        << "" << portLinkNotLinkMessage(QStringLiteral("@config/ports/com3"));
+    QTest::newRow("a half-made com3.yeni is removed, and said")
+        << "3"
+        << "dev/ttyUSB1"
+        << "stale new link"
+        << "dev/by-id/usb-FTDI_B20QW7ZZ" << staleNewLinkRemovedMessage(QStringLiteral("@config/ports/com3.yeni"));
     QTest::newRow("ports is a file") << "3"
                                      << "dev/ttyUSB1"
                                      << "ports file"
@@ -129,7 +140,7 @@ void TestPortChoice::choosingMapsComN()
         QDir().mkpath(ports);
         if (existing == QLatin1String("link"))
             QVERIFY(QFile::link(path(QStringLiteral("dev/ttyUSB0")), link));
-        else
+        else if (existing == QLatin1String("file"))
             QVERIFY(QFile(link).open(QIODevice::WriteOnly));
     }
     if (device == QLatin1String("dev/ttyS0"))
@@ -138,13 +149,19 @@ void TestPortChoice::choosingMapsComN()
     const PortDescription port{chosen, {}, {}, {}, byIdName(chosen, path(QStringLiteral("dev/by-id")))};
 
     const MappingPlan plan = planMapping(port, portText, ports);
-    const QString failure = plan.mapping ? applyMapping(*plan.mapping) : plan.refusal;
+    if (existing == QLatin1String("file after the plan"))
+        QVERIFY(QFile(link).open(QIODevice::WriteOnly));
+    if (existing == QLatin1String("stale new link"))
+        QVERIFY(QFile::link(path(QStringLiteral("dev/ttyUSB0")), link + QStringLiteral(".yeni")));
+    const MappingOutcome outcome = plan.mapping ? applyMapping(*plan.mapping) : MappingOutcome{false, plan.refusal};
+    const QString failure = outcome.message;
 
     QCOMPARE(failure, QString(message).replace(QLatin1Char('@'), dir_->path() + QLatin1Char('/')));
     const QFileInfo after(link);
+    QCOMPARE(outcome.applied, !linkTarget.isEmpty());
     if (linkTarget.isEmpty()) {
         QCOMPARE(after.isSymLink(), existing == QLatin1String("link"));
-        QCOMPARE(after.isFile() && !after.isSymLink(), existing == QLatin1String("file"));
+        QCOMPARE(after.isFile() && !after.isSymLink(), existing.startsWith(QLatin1String("file")));
     } else {
         QVERIFY(after.isSymLink());
         QCOMPARE(after.symLinkTarget(), path(linkTarget));

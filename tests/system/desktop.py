@@ -6,9 +6,13 @@ typed into through the X server."""
 import os
 import shutil
 import signal
+import struct
 import subprocess
 import tempfile
 import time
+import zlib
+
+from Xlib import X, display as xdisplay
 
 # Desktop and theme variables would let Qt pick a platform file dialog we cannot drive.
 _DESKTOP_VARIABLES = ("QT_QPA_PLATFORMTHEME", "XDG_CURRENT_DESKTOP", "DESKTOP_SESSION",
@@ -53,13 +57,36 @@ class Desktop:
             self.xvfb.wait()
         shutil.rmtree(self.runtime, ignore_errors=True)
 
+    def screenshot(self, path):
+        """The whole screen as a PNG, for the report of a failed flow."""
+        x = xdisplay.Display(self.env["DISPLAY"])
+        root = x.screen().root
+        size = root.get_geometry()
+        width, height = size.width, size.height
+        data = root.get_image(0, 0, width, height, X.ZPixmap, 0xFFFFFFFF).data
+        x.close()
+        rgb = bytearray(width * height * 3)
+        rgb[0::3], rgb[1::3], rgb[2::3] = data[2::4], data[1::4], data[0::4]
+        rows = b"".join(b"\0" + bytes(rgb[y * width * 3:(y + 1) * width * 3]) for y in range(height))
+
+        def chunk(kind, body):
+            return struct.pack(">I", len(body)) + kind + body + struct.pack(">I", zlib.crc32(kind + body))
+        with open(path, "wb") as f:
+            f.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0))
+                    + chunk(b"IDAT", zlib.compress(rows)) + chunk(b"IEND", b""))
+
     def run_x(self, *args):
         """Runs an X client (xdotool) against this desktop's display."""
         return subprocess.run(list(args), env=self.env, check=True, capture_output=True,
                               text=True).stdout
 
 
-def wait_for(what, predicate, timeout=10.0, interval=0.05):
+# What a flow waits for at most: long enough for a machine whose two cores are busy with
+# other tests; a flow that works never waits that long.
+TIMEOUT = 30.0
+
+
+def wait_for(what, predicate, timeout=TIMEOUT, interval=0.05):
     """Polls predicate until it gives a true value, which is returned."""
     deadline = time.monotonic() + timeout
     while True:

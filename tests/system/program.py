@@ -4,7 +4,7 @@ X server, the title bar's close button as a WM_DELETE_WINDOW message."""
 
 import os
 import subprocess
-import time
+import tempfile
 
 import gi
 
@@ -12,7 +12,7 @@ gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi, GLib  # noqa: E402,F401
 from Xlib import X, display as xdisplay, protocol  # noqa: E402
 
-from desktop import wait_for  # noqa: E402
+from desktop import TIMEOUT, wait_for  # noqa: E402
 
 SHOWING = Atspi.StateType.SHOWING
 
@@ -49,7 +49,10 @@ class Program:
         self.desktop = desktop
         env = dict(desktop.env, XDG_CONFIG_HOME=config_home, QT_QPA_PLATFORM="xcb",
                    QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-        self.process = subprocess.Popen([binary, *args], env=env)
+        # Kept for the report of a failed flow.
+        handle, self.stderr_path = tempfile.mkstemp(prefix="program-", suffix=".stderr", dir=config_home)
+        with os.fdopen(handle, "wb") as stderr:
+            self.process = subprocess.Popen([binary, *args], env=env, stderr=stderr)
         self._app = None
         self._x = xdisplay.Display(desktop.env["DISPLAY"])
 
@@ -57,8 +60,20 @@ class Program:
     def running(self):
         return self.process.poll() is None
 
-    def wait_exit(self, timeout=10):
+    def wait_exit(self, timeout=TIMEOUT):
         return self.process.wait(timeout)
+
+    def stderr_text(self):
+        with open(self.stderr_path, "rb") as f:
+            return f.read().decode("utf-8", "replace")
+
+    def report(self):
+        """What the operator would see now: each showing window with its texts."""
+        try:
+            return [f"{role} '{title}': {texts_of(w)}" for w in children(self.app()) if is_showing(w)
+                    for role, title in [(w.get_role_name(), w.get_name())]]
+        except (GLib.GError, AssertionError) as error:
+            return [f"no windows to show ({error})"]
 
     def stop(self):
         if self.running():
@@ -86,7 +101,7 @@ class Program:
         """The program's showing top-level windows as (role, title) pairs."""
         return [(w.get_role_name(), w.get_name()) for w in children(self.app()) if is_showing(w)]
 
-    def window(self, role, title=None, timeout=10):
+    def window(self, role, title=None, timeout=TIMEOUT):
         def showing():
             self.assert_running()
             for w in children(self.app()):
@@ -96,10 +111,12 @@ class Program:
             return None
         return wait_for(f"a showing {role} {title or ''}", showing, timeout)
 
-    def box(self, timeout=10):
-        """The open message box: its window and its text."""
+    def box(self, timeout=TIMEOUT):
+        """The open message box: its window and its text, once its text is on the bus (a box
+        is reported showing before its label is, on a loaded machine)."""
         alert = self.window("alert", timeout=timeout)
-        return alert, texts_of(alert)
+        text = wait_for("the box's text", lambda: texts_of(alert), timeout)
+        return alert, text
 
     def control(self, window, role, name):
         return wait_for(f"{role} '{name}'", lambda: next(iter(find_all(window, role, name)), None))
@@ -169,11 +186,6 @@ class Program:
             if prop is not None and prop.value.decode("utf-8", "replace") == title:
                 return window
         return None
-
-
-def settle(seconds=0.3):
-    """Time for a window the program just showed to take input."""
-    time.sleep(seconds)
 
 
 def write_file(path, data):

@@ -12,7 +12,7 @@ import tempfile
 
 from desktop import Desktop, wait_for
 from program import Atspi, GLib
-from program import Program, find_all, is_showing, settle, write_file
+from program import Program, find_all, is_showing, write_file
 from unit import START_BYTE, Unit, button_image, ticket_image
 
 MAIN_TITLE = "ZEMRA BILVEX Polynet Ver 3.04   ZEMRA Ruvozivira Ltd."
@@ -72,7 +72,17 @@ def progress(program, window, panel=None):
 
 
 def wait_progress(program, window, panel, caption):
-    wait_for(f"progress {caption}", lambda: progress(program, window, panel) == caption, 30)
+    wait_for(f"progress {caption}", lambda: progress(program, window, panel) == caption, 60)
+
+
+def wait_alone(program, title):
+    """Until the window titled so is the program's only one showing."""
+    wait_for(f"only '{title}' showing", lambda: showing_titles(program) == [title])
+
+
+def wait_ticket_shown(editor_window):
+    ticket = find_all(editor_window, "text")[0]
+    wait_for("the ticket shown", lambda: "BILET" in Atspi.Text.get_text(ticket, 0, -1))
 
 
 def showing_titles(program):
@@ -141,20 +151,17 @@ def editor(run):
 
     program.click(send)
     assert program.answer_box("Tamam") == [NO_LAYOUT]
-    settle()
-    assert showing_titles(program) == [EDITOR_TITLE]
+    wait_alone(program, EDITOR_TITLE)
 
     program.press(editor_window, "push button", "Dosya Aç")
     program.press(program.window("dialog"), "push button", "İptal")
-    settle()
-    assert showing_titles(program) == [EDITOR_TITLE]
+    wait_alone(program, EDITOR_TITLE)
 
     program.press(editor_window, "push button", "Dosya Aç")
     dialog = program.window("dialog")
     program.type_into(program.control(dialog, "text", "Dosya adı:"), layout)
     wait_for("the dialog to close", lambda: not is_showing(dialog))
-    ticket = find_all(editor_window, "text")[0]
-    wait_for("the ticket shown", lambda: "BILET" in Atspi.Text.get_text(ticket, 0, -1))
+    wait_ticket_shown(editor_window)
     assert showing_titles(program) == [EDITOR_TITLE]
 
     program.click(send)
@@ -173,9 +180,7 @@ def editor(run):
     program.press(main, "push button", "Bilet Datası Yükleme")
     program.window("filler", EDITOR_TITLE)
     program.close_window(EDITOR_TITLE)
-    program.window("filler", MAIN_TITLE)
-    settle()
-    assert showing_titles(program) == [MAIN_TITLE]
+    wait_alone(program, MAIN_TITLE)
 
     program.press(main, "push button", "Tarih-Saat Ayarla")
     unit.wait_for_bytes(1 + 1280 + 1 + 24)
@@ -192,7 +197,7 @@ def echo_error(run, over_editor):
         window = program.window("filler", EDITOR_TITLE)
         program.press(window, "push button", "Dosya Aç")
         program.type_into(program.control(program.window("dialog"), "text", "Dosya adı:"), layout)
-        settle()
+        wait_ticket_shown(window)
         program.press(window, "push button", "Ana Kumanda Ünitesine gönder")
         program.answer_box("Evet")
         image, title = ticket_image(LAYOUT_BYTES, 0), EDITOR_TITLE
@@ -251,7 +256,7 @@ def port_picker_cancelled(run):
     assert listed, "neither ports nor the no-ports line"
     program.press(dialog, "push button", "İptal")
     wait_for("the picker to close", lambda: not is_showing(dialog))
-    assert showing_titles(program) == [MAIN_TITLE]
+    wait_alone(program, MAIN_TITLE)
     assert program.control(main, "text", "Haberleşme Com port").get_name() == "Haberleşme Com port"
     assert Atspi.Text.get_text(program.control(main, "text", "Haberleşme Com port"), 0, -1) == "1"
     with open(run.settings_file(), "rb") as f:
@@ -274,11 +279,34 @@ FLOWS = {
 }
 
 
+def report_failure(run, flow, artifacts):
+    """What the screen showed when a flow failed: the windows and their texts, a screenshot
+    kept in the build folder, each program's error output and the bytes the unit received."""
+    print(f"--- {flow} failed; what there was to see:", file=sys.stderr)
+    for number, program in enumerate(run.programs, 1):
+        print(f"program {number} (exit status {program.process.poll()}):", file=sys.stderr)
+        for line in program.report():
+            print(f"  {line}", file=sys.stderr)
+        print("  its error output:\n" + program.stderr_text(), file=sys.stderr)
+    if run.unit:
+        received = run.unit.received()
+        print(f"the unit received {len(received)} bytes, starting {received[:16].hex(' ')}, "
+              f"ending {received[-16:].hex(' ')}", file=sys.stderr)
+    os.makedirs(artifacts, exist_ok=True)
+    picture = os.path.join(artifacts, f"{flow}.png")
+    try:
+        run.desktop.screenshot(picture)
+        print(f"screenshot: {picture}", file=sys.stderr)
+    except Exception as error:  # the flow's own failure is the one to raise
+        print(f"no screenshot: {error}", file=sys.stderr)
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("flow", choices=sorted(FLOWS))
     parser.add_argument("--app", required=True)
     parser.add_argument("--sim", required=True)
+    parser.add_argument("--artifacts", default=".", help="where a failed flow's screenshot goes")
     args = parser.parse_args()
     with tempfile.TemporaryDirectory(prefix="bilvex-flow-") as folder, Desktop() as desktop:
         run = Run(desktop, args, folder)
@@ -289,8 +317,12 @@ def main():
                 if program.process.returncode is None:
                     program.assert_running()
         except GLib.GError as error:
+            report_failure(run, args.flow, args.artifacts)
             ended = [p.process.poll() for p in run.programs]
             raise AssertionError(f"{error.message}; exit status of the programs: {ended}") from error
+        except Exception:
+            report_failure(run, args.flow, args.artifacts)
+            raise
         finally:
             run.close()
     print(f"{args.flow}: passed")

@@ -28,7 +28,7 @@ class Unit:
         except FileNotFoundError:
             return b""
 
-    def wait_for_bytes(self, count, timeout=30):
+    def wait_for_bytes(self, count, timeout=60):
         wait_for(f"{count} bytes at the unit", lambda: len(self.received()) >= count, timeout)
         return self.received()
 

@@ -9,14 +9,16 @@
 
 namespace {
 
-// The by-id column only where ports have such stable names (not on Windows).
+// The by-id and access columns only where the platform has them (not on Windows).
 QStringList columnTitles()
 {
     QStringList titles{QStringLiteral("Port"), QStringLiteral("Açıklama"), QStringLiteral("Üretici"),
                        QStringLiteral("Seri No")};
     if (portsHaveStableNames())
         titles.append(QStringLiteral("Kalıcı ad"));
-    return titles + QStringList{QStringLiteral("Durum"), QStringLiteral("Com port")};
+    if (portAccessIsKnown())
+        titles.append(QStringLiteral("Durum"));
+    return titles + QStringList{QStringLiteral("Com port")};
 }
 
 QStringList rowCells(const PortRow &port)
@@ -24,7 +26,9 @@ QStringList rowCells(const PortRow &port)
     QStringList cells{port.port.device, port.port.description, port.port.manufacturer, port.port.serialNumber};
     if (portsHaveStableNames())
         cells.append(port.port.byIdName);
-    return cells + QStringList{portAccessText(port.access), port.mappedAs};
+    if (portAccessIsKnown())
+        cells.append(portAccessText(port.access));
+    return cells + QStringList{port.mappedAs};
 }
 
 constexpr int kWidth = 900;

@@ -60,11 +60,11 @@ void ComPortFrame::Port_Sec_Click()
     if (!chosen)
         return;
     const MappingPlan plan = planMapping(*chosen, Text4->text(), settingsFolder() + QStringLiteral("/ports"));
-    const QString failure = plan.mapping ? applyMapping(*plan.mapping) : plan.refusal;
-    if (!failure.isEmpty()) {
-        dialogs_.inform(failure);
+    const MappingOutcome outcome = plan.mapping ? applyMapping(*plan.mapping) : MappingOutcome{false, plan.refusal};
+    if (!outcome.message.isEmpty())
+        dialogs_.inform(outcome.message);
+    if (!outcome.applied)
         return;
-    }
     Text4->setText(plan.mapping->portText);
     Command2_Click();
 }
