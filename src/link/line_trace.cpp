@@ -1,8 +1,13 @@
 #include "line_trace.h"
 
+#include <array>
+#include <cstdio>
+
 namespace {
 
 constexpr double kNsPerMs = 1e6;
+// The time, the direction and the separating blanks.
+constexpr int kLineHeadLength = 32;
 
 }  // namespace
 
@@ -11,23 +16,47 @@ LineTrace::LineTrace(QIODevice &out) : out_(out)
     clock_.start();
 }
 
+LineTrace::~LineTrace()
+{
+    writePendingAnswer();
+}
+
 void LineTrace::sent(uint8_t byte)
 {
-    line('>', QByteArray(1, char(byte)).toHex().toUpper());
+    const double ms = now();
+    writePendingAnswer();
+    line(ms, '>', QByteArray(1, char(byte)).toHex().toUpper());
 }
 
 void LineTrace::received(const QByteArray &answer)
 {
-    line('<', answer.toHex(' ').toUpper());
+    writePendingAnswer();
+    pendingAt_ = now();
+    pendingAnswer_ = answer;
 }
 
 void LineTrace::note(const QString &text)
 {
-    line('=', text);
+    writePendingAnswer();
+    line(now(), '=', text.toUtf8());
 }
 
-void LineTrace::line(char direction, const QString &text)
+double LineTrace::now() const
 {
-    const double ms = static_cast<double>(clock_.nsecsElapsed()) / kNsPerMs;
-    out_.write(QStringLiteral("%1 %2 %3\n").arg(ms, 0, 'f', 3).arg(QLatin1Char(direction)).arg(text).toUtf8());
+    return static_cast<double>(clock_.nsecsElapsed()) / kNsPerMs;
+}
+
+void LineTrace::writePendingAnswer()
+{
+    if (pendingAnswer_.isEmpty())
+        return;
+    line(pendingAt_, '<', pendingAnswer_.toHex(' ').toUpper());
+    pendingAnswer_.clear();
+}
+
+void LineTrace::line(double ms, char direction, const QByteArray &text)
+{
+    std::array<char, kLineHeadLength> head{};
+    const int length = std::snprintf(head.data(), head.size(), "%.3f %c ", ms, direction);
+    out_.write(QByteArray(head.data(), length) + text + '\n');
 }
