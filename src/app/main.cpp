@@ -1,4 +1,5 @@
 #include "main_menu.h"
+#include "stop_requests.h"
 #include "unattended_dialogs.h"
 #include "unit_session.h"
 #include "widget_dialogs.h"
@@ -7,8 +8,13 @@
 #include <QCommandLineParser>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QTextStream>
 #include <QTimer>
 #include <QTranslator>
+
+#include <cstdio>
+#include <optional>
+#include <string_view>
 
 namespace {
 
@@ -24,7 +30,30 @@ void loadTurkishTranslations(QTranslator &translator)
         QApplication::installTranslator(&translator);
 }
 
-// For the demo script only: a picture of the window right after start-up.
+const char *const kUsage = "Kullanım: bilvex-config [--screenshot DOSYA]\n"
+                           "  --screenshot DOSYA  Açılıştan sonra pencerenin resmini PNG olarak kaydeder\n"
+                           "                      ve çıkar (kutular sorulmadan onaylanır)\n"
+                           "  -h, --help          Bu yardımı gösterir\n"
+                           "  --version           Sürümü gösterir\n";
+
+// Answered before the window system is reached, so they work without a display too.
+std::optional<int> answerInformationOptions(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument(argv[i]);
+        if (argument == "--version") {
+            std::fputs("bilvex-config " BILVEX_VERSION "\n", stdout);
+            return 0;
+        }
+        if (argument == "--help" || argument == "-h") {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+    }
+    return std::nullopt;
+}
+
+// For the demo script: a picture of the window right after start-up.
 QString screenshotFile(const QApplication &app)
 {
     QCommandLineParser parser;
@@ -39,8 +68,12 @@ QString screenshotFile(const QApplication &app)
 void saveScreenshotAndQuit(Main_Menu &window, const QString &file)
 {
     QTimer::singleShot(0, &window, [&window, file] {
-        window.grab().save(file, "PNG");
-        QCoreApplication::quit();
+        if (window.grab().save(file, "PNG")) {
+            QCoreApplication::exit(0);
+            return;
+        }
+        QTextStream(stderr) << "Could not write the screenshot: " << file << Qt::endl;
+        QCoreApplication::exit(1);
     });
 }
 
@@ -48,8 +81,15 @@ void saveScreenshotAndQuit(Main_Menu &window, const QString &file)
 
 int main(int argc, char *argv[])
 {
+    if (const std::optional<int> answered = answerInformationOptions(argc, argv))
+        return *answered;
     QApplication app(argc, argv);
     QApplication::setApplicationName(kApplicationName);
+    // First made, last gone: a logout's SIGTERM ends the run with the port closed.
+    StopRequests stopRequests;
+    // exit, not quit: it leaves every event loop at once, a modal box's too, without asking
+    // the windows first.
+    QObject::connect(&stopRequests, &StopRequests::requested, &app, [] { QCoreApplication::exit(0); });
     // Lets a Wayland desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("bilvex-config"));
     QTranslator translator;
@@ -64,8 +104,12 @@ int main(int argc, char *argv[])
         dialogs = &unattendedDialogs;
     UnitSession session(model, *dialogs);
     Main_Menu window(model, *dialogs, session);
-    if (window.Form_Load() == StartDecision::EndApplication)
+    const StartDecision start = window.Form_Load();
+    if (stopRequests.wasRequested())
         return 0;
+    // A screenshot asked for and not taken is a failure to its caller.
+    if (start == StartDecision::EndApplication)
+        return screenshot.isEmpty() ? 0 : 1;
     window.show();
     if (!screenshot.isEmpty())
         saveScreenshotAndQuit(window, screenshot);

@@ -6,5 +6,5 @@ constexpr int Success = 0;      // every echo matched; also help and the port li
 constexpr int WrongEchoes = 1;  // every transfer ran to its end, some echoes did not match
 constexpr int InputFault = 2;   // the command line, the settings, a layout or a refused image: nothing sent
 constexpr int PortFault = 3;    // the port could not be opened: nothing sent
-constexpr int UnitLost = 4;     // the unit went silent or the line was lost: the rest not sent
+constexpr int UnitLost = 4;     // the unit went silent, the line was lost or the run was stopped: the rest not sent
 }  // namespace ExitStatus

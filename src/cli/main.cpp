@@ -10,6 +10,7 @@
 #include "send_texts.h"
 #include "serial_port.h"
 #include "stderr_dialogs.h"
+#include "stop_requests.h"
 #include "tracing_link.h"
 #include "unit_session.h"
 
@@ -69,7 +70,7 @@ private:
     std::unique_ptr<TracingLink> traced_;
 };
 
-int sendAll(SendOptions options, ErrorOutput &out)
+int sendAll(SendOptions options, ErrorOutput &out, const StopRequests &stopRequests)
 {
     // The images alone are some 44 KB: the model lives on the heap.
     const auto model = std::make_unique<Tanimlamalar>();
@@ -94,6 +95,9 @@ int sendAll(SendOptions options, ErrorOutput &out)
     }
     SendJob job(session, *model, out, options, trace.lines.get());
     QObject::connect(&job, &SendJob::done, &job, [](int status) { QCoreApplication::exit(status); });
+    QObject::connect(&stopRequests, &StopRequests::requested, &job, &SendJob::stop);
+    if (stopRequests.wasRequested())
+        return ExitStatus::UnitLost;
     QTimer::singleShot(0, &job, &SendJob::start);
     return QCoreApplication::exec();
 }
@@ -115,7 +119,13 @@ int main(int argc, char *argv[])
         std::fputs(sendTexts::help().toUtf8().constData(), stdout);
         return ExitStatus::Success;
     }
+    if (line.options.version) {
+        std::fputs(sendTexts::version().toUtf8().constData(), stdout);
+        return ExitStatus::Success;
+    }
     if (line.options.listPorts)
         return listPorts(out);
-    return sendAll(line.options, out);
+    // Made before the port opens, gone after it closes: a stop request never leaves a lock.
+    const StopRequests stopRequests;
+    return sendAll(line.options, out, stopRequests);
 }

@@ -9,7 +9,7 @@ QString portExample()
 
 QString listedPortFields()
 {
-    return QStringLiteral("aygıt, açıklama, üretici, seri numarası, /dev/serial/by-id adı");
+    return QStringLiteral("aygıt, açıklama, üretici, seri numarası, by-id adı");
 }
 
 }  // namespace sendTexts

@@ -45,6 +45,11 @@ void SendJob::start()
     startItem();
 }
 
+void SendJob::stop()
+{
+    fail(sendTexts::stoppedEnding());
+}
+
 void SendJob::startItem()
 {
     if (over_)

@@ -19,6 +19,8 @@ public:
 
     // Starts the first transfer; done follows when the last has ended or one has failed.
     void start();
+    // Ends the run as a lost line would, the transfer under way summed up as stopped.
+    void stop();
 
 signals:
     void done(int exitStatus);

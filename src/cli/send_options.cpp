@@ -78,6 +78,8 @@ private:
         const QString option = argument.section(QLatin1Char('='), 0, 0);
         if (argument == QLatin1String("--help") || argument == QLatin1String("-h"))
             options.help = true;
+        else if (argument == QLatin1String("--version"))
+            options.version = true;
         else if (argument == QLatin1String("--list-ports"))
             options.listPorts = true;
         else if (takesValue(option))
@@ -107,7 +109,7 @@ private:
     QString wholeLineFault() const
     {
         const SendOptions &options = line_.options;
-        if (options.help)
+        if (options.help || options.version)
             return {};
         if (options.listPorts)
             return options.items.isEmpty() ? QString() : sendTexts::listPortsAlone();

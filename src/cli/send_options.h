@@ -24,6 +24,7 @@ struct SendOptions {
     QList<SendItem> items;  // in the order given
     bool listPorts = false;
     bool help = false;
+    bool version = false;
 };
 
 // The options, or why the command line is not understood.

@@ -10,11 +10,10 @@ constexpr int kBarWidth = 20;
 constexpr qint64 kMsPerSecond = 1000;
 constexpr qint64 kSecondsPerMinute = 60;
 
-const QString kUsage =
-    QStringLiteral("Kullanım:\n"
-                   "  bilvex-send [--settings DOSYA] [--port AYGIT] [--ticket-number N] [--timeout SANİYE]\n"
-                   "              [--trace DOSYA] GÖNDERİM...\n"
-                   "  bilvex-send --list-ports\n");
+const QString kUsage = QStringLiteral("Kullanım:\n"
+                                      "  bilvex-send [--settings DOSYA] [--port AYGIT] [--ticket-number N]\n"
+                                      "              [--timeout SANİYE] [--trace DOSYA] GÖNDERİM...\n"
+                                      "  bilvex-send --list-ports\n");
 
 QString minutesAndSeconds(qint64 seconds)
 {
@@ -27,43 +26,53 @@ QString minutesAndSeconds(qint64 seconds)
 
 namespace sendTexts {
 
+// Every line within 80 columns, as a terminal shows it.
 QString help()
 {
-    return kUsage +
-           QStringLiteral("\n"
-                          "Ayarları ana kumanda ünitesine seri hattan gönderir (9600,N,8,1; her baytın yankısı\n"
-                          "denetlenir). Görüntüler, bilvex-config açılırken ayarlar dosyasından nasıl kuruluyorsa\n"
-                          "öyle kurulur. Ayarlar dosyasına hiçbir zaman yazılmaz.\n"
-                          "\n"
-                          "GÖNDERİM (verilen sırayla gönderilir):\n"
-                          "  buttons              Buton ayarları (2079 bayt)\n"
-                          "  terminals            Terminal öncelik ayarları (41919 bayt)\n"
-                          "  clock                Tarih ve saat, bilgisayarın saatinden (24 bayt)\n"
-                          "  ticket=DOSYA         Bilet datası dosyası, --ticket-number numarasıyla (1280 bayt)\n"
-                          "\n"
-                          "Seçenekler:\n"
-                          "  --settings DOSYA     Ayarlar dosyası (varsayılan: %1)\n"
-                          "  --port AYGIT         Seri port, ör. %2 (varsayılan: ayarlar dosyasındaki\n"
-                          "                       Com port numarası, bilvex-config'teki gibi)\n"
-                          "  --ticket-number N    Bilet numarası 1..16 (varsayılan 1, \"1st Ticket\")\n"
-                          "  --timeout SANİYE     Ünite bu süre yanıt vermezse gönderim yarıda kesilir\n"
-                          "                       (0.1 ile 3600 arası, varsayılan 5)\n"
-                          "  --trace DOSYA        Hattın kaydını dosyaya yazar (destek için): gönderilen her bayt\n"
-                          "                       ve gelen her yanıt bir satır, ör. \"12.345 > AA\" ve\n"
-                          "                       \"14.567 < AA\" (başlangıçtan bu yana milisaniye, yön, onaltılık\n"
-                          "                       baytlar); her gönderimin sonunda bir \"=\" satırı\n"
-                          "  --list-ports         Seri portları listeler: %3\n"
-                          "                       (sekmeyle ayrılmış, bilinmeyen: -)\n"
-                          "  -h, --help           Bu yardımı gösterir\n"
-                          "\n"
-                          "Çıkış durumu:\n"
-                          "  0  Bütün yankılar doğru\n"
-                          "  1  Bazı yankılar hatalı\n"
-                          "  2  Kullanım ya da girdi hatası (ayarlar, bilet dosyası, gönderilemeyen değer);\n"
-                          "     hiçbir şey gönderilmedi\n"
-                          "  3  Port açılamadı; hiçbir şey gönderilmedi\n"
-                          "  4  Ünite yanıt vermedi ya da bağlantı kesildi\n")
-               .arg(QDir::toNativeSeparators(settingsFilePath()), portExample(), listedPortFields());
+    return kUsage + QStringLiteral("\n"
+                                   "Ayarları ana kumanda ünitesine seri hattan gönderir (9600,N,8,1; her\n"
+                                   "baytın yankısı denetlenir). Görüntüler, bilvex-config açılırken ayarlar\n"
+                                   "dosyasından nasıl kuruluyorsa öyle kurulur. Ayarlar dosyasına hiçbir\n"
+                                   "zaman yazılmaz.\n"
+                                   "\n"
+                                   "GÖNDERİM (verilen sırayla gönderilir):\n"
+                                   "  buttons            Buton ayarları (2079 bayt)\n"
+                                   "  terminals          Terminal öncelik ayarları (41919 bayt)\n"
+                                   "  clock              Tarih ve saat, bilgisayarın saatinden (24 bayt)\n"
+                                   "  ticket=DOSYA       Bilet datası dosyası, --ticket-number numarasıyla\n"
+                                   "                     (1280 bayt)\n"
+                                   "\n"
+                                   "Seçenekler:\n"
+                                   "  --settings DOSYA   Ayarlar dosyası (varsayılan: aşağıda)\n"
+                                   "  --port AYGIT       Seri port, ör. %1 (varsayılan: ayarlar\n"
+                                   "                     dosyasındaki Com port numarası, bilvex-config'teki\n"
+                                   "                     gibi)\n"
+                                   "  --ticket-number N  Bilet numarası 1..16 (varsayılan 1, \"1st Ticket\")\n"
+                                   "  --timeout SANİYE   Ünite bu süre yanıt vermezse gönderim yarıda kesilir\n"
+                                   "                     (0.1 ile 3600 arası, varsayılan 5)\n"
+                                   "  --trace DOSYA      Hattın kaydını dosyaya yazar (destek için): gönderilen\n"
+                                   "                     her bayt ve gelen her yanıt bir satır, ör.\n"
+                                   "                     \"12.345 > AA\" ve \"14.567 < AA\" (başlangıçtan bu\n"
+                                   "                     yana milisaniye, yön, onaltılık baytlar); her\n"
+                                   "                     gönderimin sonunda bir \"=\" satırı\n"
+                                   "  --list-ports       Seri portları listeler, sekmeyle ayrılmış:\n"
+                                   "                     %2\n"
+                                   "                     (bilinmeyen: -)\n"
+                                   "  -h, --help         Bu yardımı gösterir\n"
+                                   "  --version          Sürümü gösterir\n"
+                                   "\n"
+                                   "Ayarlar dosyası:\n"
+                                   "  %3\n"
+                                   "\n"
+                                   "Çıkış durumu:\n"
+                                   "  0  Bütün yankılar doğru\n"
+                                   "  1  Bazı yankılar hatalı\n"
+                                   "  2  Kullanım ya da girdi hatası (ayarlar, bilet dosyası, gönderilemeyen\n"
+                                   "     değer); hiçbir şey gönderilmedi\n"
+                                   "  3  Port açılamadı; hiçbir şey gönderilmedi\n"
+                                   "  4  Ünite yanıt vermedi, bağlantı kesildi ya da gönderim durduruldu\n"
+                                   "     (Ctrl-C, SIGTERM, konsol kapandı)\n")
+                        .arg(portExample(), listedPortFields(), QDir::toNativeSeparators(settingsFilePath()));
 }
 
 QString usageFault(const QString &reason)
@@ -183,6 +192,16 @@ QString silentEnding()
 QString lostEnding()
 {
     return QStringLiteral("bağlantı kesildi");
+}
+
+QString stoppedEnding()
+{
+    return QStringLiteral("durduruldu");
+}
+
+QString version()
+{
+    return QStringLiteral("bilvex-send %1\n").arg(QStringLiteral(BILVEX_VERSION));
 }
 
 }  // namespace sendTexts

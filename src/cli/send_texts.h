@@ -42,5 +42,8 @@ QString summary(const QString &what, int sent, int total, int wrongEchoes, doubl
                 const QString &endedEarly = {});
 QString silentEnding();
 QString lostEnding();
+QString stoppedEnding();
+// "bilvex-send 3.4.0"
+QString version();
 
 }  // namespace sendTexts

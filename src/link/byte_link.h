@@ -8,7 +8,8 @@
 
 // How an attempt to open the port ended; the reason is in the operator's words.
 struct PortOpening {
-    enum class Result { Opened, InUse, NotFound, NoPermission, Failed };
+    // LockLeftBehind: refused for a lock file that an ended program of another user left.
+    enum class Result { Opened, InUse, NotFound, NoPermission, LockLeftBehind, Failed };
     Result result = Result::NotFound;
     QString reason;  // empty when opened
 };

@@ -31,6 +31,15 @@ QString portMissingReason()
     return QStringLiteral("Port bulunamadı.");
 }
 
+QString portLockLeftBehindReason(const QString &lockFile)
+{
+    return QStringLiteral("Başka bir kullanıcının kapanmış bir programından kalan kilit dosyası portu tutuyor:\n"
+                          "%1\n"
+                          "Bu kullanıcı onu silemez. Dosyayı silip tekrar deneyiniz:\n"
+                          "  sudo rm %1")
+        .arg(lockFile);
+}
+
 QString portPermissionReason()
 {
     return QStringLiteral("Porta erişim izni yok.");

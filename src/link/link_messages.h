@@ -21,3 +21,5 @@ QString portLostMessage(const QString &portText);
 // Why the port could not be opened.
 QString portMissingReason();
 QString portPermissionReason();
+// Names the lock file and the command that removes it.
+QString portLockLeftBehindReason(const QString &lockFile);

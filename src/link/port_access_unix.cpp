@@ -37,15 +37,46 @@ QString lockFileName(const QString &openedAs)
     return QStringLiteral("LCK..") + name;
 }
 
-// A lock whose process has ended is stale: Qt takes the port over.
-bool heldByLiveProcess(const QString &lockFile)
+// The process a lock file names; 0 when it cannot be read.
+qint64 lockingProcess(const QString &lockFile)
 {
     qint64 pid = 0;
     QString host;
     QString application;
     if (!QLockFile(lockFile).getLockInfo(&pid, &host, &application) || pid <= 0)
-        return false;
+        return 0;
+    return pid;
+}
+
+bool processRuns(qint64 pid)
+{
     return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
+}
+
+// A lock whose process has ended is stale: Qt takes the port over.
+bool heldByLiveProcess(const QString &lockFile)
+{
+    const qint64 pid = lockingProcess(lockFile);
+    return pid > 0 && processRuns(pid);
+}
+
+// Every lock file a program may have left for the device: in each folder, under each name
+// it may have opened the port by.
+QStringList lockFilesOf(const QString &device, const QString &node, const QStringList &namesOpenedBy,
+                        const QStringList &folders)
+{
+    QStringList lockFiles;
+    for (const QString &folder : folders) {
+        for (const QString &name : namesOpenedBy + QStringList{device, node})
+            lockFiles.append(folder + QLatin1Char('/') + lockFileName(name));
+    }
+    return lockFiles;
+}
+
+QStringList namesOpenedBy(const QString &device)
+{
+    const QString stableName = byIdName(device, QStringLiteral("/dev/serial/by-id"));
+    return stableName.isEmpty() ? QStringList() : QStringList{stableName};
 }
 
 }  // namespace
@@ -57,19 +88,32 @@ PortAccess portAccessFrom(const QString &device, const QStringList &namesOpenedB
         return PortAccess::Failed;
     if (::access(QFile::encodeName(node).constData(), R_OK | W_OK) != 0)
         return errno == EACCES ? PortAccess::NoPermission : PortAccess::Failed;
-    QStringList lockFiles;
-    for (const QString &folder : folders) {
-        for (const QString &name : namesOpenedBy + QStringList{device, node})
-            lockFiles.append(folder + QLatin1Char('/') + lockFileName(name));
-    }
+    const QStringList lockFiles = lockFilesOf(device, node, namesOpenedBy, folders);
     const bool held = std::any_of(lockFiles.cbegin(), lockFiles.cend(), heldByLiveProcess);
     return held ? PortAccess::InUse : PortAccess::Available;
 }
 
 PortAccess probePortAccess(const QString &device)
 {
-    const QString stableName = byIdName(device, QStringLiteral("/dev/serial/by-id"));
-    return portAccessFrom(device, stableName.isEmpty() ? QStringList() : QStringList{stableName}, lockFolders());
+    return portAccessFrom(device, namesOpenedBy(device), lockFolders());
+}
+
+QString lockLeftByOtherUser(const QString &device, const QStringList &namesOpenedBy, const QStringList &folders,
+                            uint user)
+{
+    const QString node = QFileInfo(device).canonicalFilePath();
+    for (const QString &lockFile : lockFilesOf(device, node, namesOpenedBy, folders)) {
+        const QFileInfo info(lockFile);
+        const qint64 pid = info.exists() ? lockingProcess(lockFile) : 0;
+        if (pid > 0 && !processRuns(pid) && info.ownerId() != user)
+            return lockFile;
+    }
+    return {};
+}
+
+QString lockLeftByOtherUser(const QString &device)
+{
+    return lockLeftByOtherUser(device, namesOpenedBy(device), lockFolders(), ::geteuid());
 }
 
 bool portAccessIsKnown()

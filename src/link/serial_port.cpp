@@ -29,6 +29,9 @@ PortOpening SerialPort::openDevice(const QString &device)
     if (!port_->open(QIODevice::ReadWrite))
         return openFailure(device);
     serialSystem::requestLowLatency(*port_);
+    // Nothing is asked of the unit before the start byte: whatever waits in the driver (an
+    // echo that was on its way when an earlier program stopped) would be taken for its answer.
+    port_->clear(QSerialPort::Input);
     notOpenReason_.clear();
     lost_ = false;
     return {PortOpening::Result::Opened, {}};
@@ -41,6 +44,8 @@ PortOpening SerialPort::openFailure(const QString &device)
     case QSerialPort::PermissionError:
         if (!serialSystem::mayUseDevice(device))
             opening = {PortOpening::Result::NoPermission, portPermissionReason()};
+        else if (const QString lock = serialSystem::lockLeftBehind(device); !lock.isEmpty())
+            opening = {PortOpening::Result::LockLeftBehind, portLockLeftBehindReason(lock)};
         else
             opening.result = PortOpening::Result::InUse;
         break;

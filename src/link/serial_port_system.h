@@ -16,6 +16,10 @@ void requestLowLatency(QSerialPort &port);
 // port held by another program).
 bool mayUseDevice(const QString &device);
 
+// A lock file for the device left by an ended program of a user whose files this user may
+// not remove; empty when there is none (always on Windows, which keeps no lock files).
+QString lockLeftBehind(const QString &device);
+
 // Sends one byte on the open port, so that nothing waits in a buffer; false when it failed.
 bool writeByte(QSerialPort &port, uint8_t byte);
 

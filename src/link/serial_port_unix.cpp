@@ -1,5 +1,7 @@
 #include "serial_port_system.h"
 
+#include "port_access_unix.h"
+
 #include <cerrno>
 #include <poll.h>
 #include <sys/ioctl.h>
@@ -36,6 +38,11 @@ void requestLowLatency([[maybe_unused]] QSerialPort &port)
 bool mayUseDevice(const QString &device)
 {
     return ::access(device.toLocal8Bit().constData(), R_OK | W_OK) == 0 || errno != EACCES;
+}
+
+QString lockLeftBehind(const QString &device)
+{
+    return lockLeftByOtherUser(device);
 }
 
 // Straight to the driver: one byte goes out per echo, so nothing waits in Qt's buffer.

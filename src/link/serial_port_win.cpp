@@ -13,6 +13,11 @@ bool mayUseDevice(const QString &)
     return true;
 }
 
+QString lockLeftBehind(const QString &)
+{
+    return {};
+}
+
 bool writeByte(QSerialPort &port, uint8_t byte)
 {
     const char data = char(byte);

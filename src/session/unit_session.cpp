@@ -85,10 +85,18 @@ StartDecision UnitSession::openPort(const QString &portText)
     if (!number)
         return StartDecision::Continue;
     device_ = comPortDeviceName(*number);
-    if (link_.openDevice(device_).result != PortOpening::Result::InUse)
+    const PortOpening opening = link_.openDevice(device_);
+    switch (opening.result) {
+    case PortOpening::Result::InUse:
+        dialogs_.inform(portInUseMessage(portText));
+        return StartDecision::EndApplication;
+    // Not in use, yet refused until the lock is removed: said as it is, then as in use.
+    case PortOpening::Result::LockLeftBehind:
+        dialogs_.inform(portNotOpenMessage(portText, opening.reason));
+        return StartDecision::EndApplication;
+    default:
         return StartDecision::Continue;
-    dialogs_.inform(portInUseMessage(portText));
-    return StartDecision::EndApplication;
+    }
 }
 
 PortOpening UnitSession::openDevice(const QString &device, const QString &portText)

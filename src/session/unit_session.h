@@ -32,7 +32,8 @@ public:
     StartDecision start();
 
     // Opens the port the COM port text names (a text without a valid number opens nothing).
-    // A port held by another program is told to the operator and ends the start.
+    // A port held by another program, or by a lock file an ended one left, is told to the
+    // operator and ends the start.
     StartDecision openPort(const QString &portText);
     // Opens a device by its name; the outcome is the caller's to tell. The port's later
     // messages name it by portText (a COM port text), else by the device's name.

@@ -12,6 +12,7 @@
 #include <QProcess>
 #include <QtTest>
 
+#include <csignal>
 #include <sys/stat.h>
 
 namespace {
@@ -154,6 +155,10 @@ private slots:
     void faultsEndWithTheirStatus_data();
     void faultsEndWithTheirStatus();
     void listsThePorts();
+    void answersHelpAndVersion_data();
+    void answersHelpAndVersion();
+    void stopRequestsEndTheRunInOrder_data();
+    void stopRequestsEndTheRunInOrder();
 };
 
 // The settings file's own COM port (1, linked to the unit) and the tool's own settings file.
@@ -337,6 +342,94 @@ void TestBilvexSend::listsThePorts()
         QCOMPARE(run.said, QStringLiteral("Seri port bulunamadı.\n"));
     for (const QByteArray &line : lines.mid(0, lines.size() - 1))
         QCOMPARE(line.count('\t'), 4);
+}
+
+void TestBilvexSend::answersHelpAndVersion_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("firstLine");
+    for (const char *program : {BILVEX_SEND, BILVEX_CONFIG}) {
+        const QString name = QFileInfo(QString::fromLocal8Bit(program)).fileName();
+        QTest::addRow("%s --version", qPrintable(name)) << program << "--version" << name + QStringLiteral(" 3.4.0");
+        QTest::addRow("%s --help", qPrintable(name)) << program << "--help" << QStringLiteral("Kullanım:");
+    }
+}
+
+// Without a display too, each line within a terminal's 80 columns.
+void TestBilvexSend::answersHelpAndVersion()
+{
+    QFETCH(QString, program);
+    QFETCH(QString, option);
+    QFETCH(QString, firstLine);
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    process.setProcessEnvironment(environment);
+    process.start(program, {option});
+    QVERIFY(process.waitForFinished());
+    QCOMPARE(process.exitCode(), 0);
+    const QStringList lines = QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n'));
+    QVERIFY2(lines.first().startsWith(firstLine), qPrintable(lines.first()));
+    for (const QString &line : lines)
+        QVERIFY2(line.size() <= 80, qPrintable(line));
+}
+
+// The lock Qt's serial port keeps for the device while it is open, wherever Qt put it.
+QStringList lockFilesOf(const QString &device)
+{
+    const QString name =
+        QStringLiteral("LCK..") + device.mid(int(qstrlen("/dev/"))).replace(QLatin1Char('/'), QLatin1Char('_'));
+    QStringList found;
+    for (const char *folder : {"/var/lock", "/run/lock", "/tmp", "/var/tmp"}) {
+        const QString path = QString::fromLatin1(folder) + QLatin1Char('/') + name;
+        if (QFile::exists(path) && !found.contains(QFileInfo(path).canonicalFilePath()))
+            found << QFileInfo(path).canonicalFilePath();
+    }
+    return found;
+}
+
+void TestBilvexSend::stopRequestsEndTheRunInOrder_data()
+{
+    QTest::addColumn<int>("signalNumber");
+    QTest::newRow("SIGTERM (logout, shutdown)") << int(SIGTERM);
+    QTest::newRow("SIGINT (Ctrl-C)") << int(SIGINT);
+    QTest::newRow("SIGHUP (terminal closed)") << int(SIGHUP);
+}
+
+// The transfer under way is summed up as stopped, in the trace too, and the port is closed
+// with its lock removed, so the next program finds it free.
+void TestBilvexSend::stopRequestsEndTheRunInOrder()
+{
+    QFETCH(int, signalNumber);
+    SettingsFolder folder;
+    writeSettings(folder, settingsFileBytes(siteSettings()));
+    UnitSimProcess unit(QStringLiteral(BILVEX_UNIT_SIM), folder.folder() + QStringLiteral("/ports/com1"),
+                        {QStringLiteral("--pace")});
+    QVERIFY(unit.started());
+    const QString trace = folder.folder() + QStringLiteral("/trace.txt");
+    QProcess send;
+    send.start(QStringLiteral(BILVEX_SEND), {QStringLiteral("--port"), unit.devicePath(), QStringLiteral("--trace"),
+                                             trace, QStringLiteral("buttons")});
+    QTRY_VERIFY_WITH_TIMEOUT(unit.received().size() > 20, 10000);
+    QCOMPARE(lockFilesOf(unit.devicePath()).size(), 1);  // what must go
+
+    ::kill(pid_t(send.processId()), signalNumber);
+    QVERIFY(send.waitForFinished(10000));
+    QCOMPARE(send.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(send.exitCode(), 4);
+    QVERIFY(lockFilesOf(unit.devicePath()).isEmpty());
+    const QString said = QString::fromUtf8(send.readAllStandardError());
+    QVERIFY2(said.contains(QStringLiteral(" hatalı yankı, ")) && said.trimmed().endsWith(QStringLiteral("durduruldu")),
+             qPrintable(said));
+    QFile record(trace);
+    QVERIFY(record.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = record.readAll().trimmed().split('\n');
+    QVERIFY2(lines.last().contains("= buttons: ") && lines.last().endsWith(", durduruldu"), lines.last().constData());
+    QTest::qWait(1000);  // the unit takes a start byte after half a second of silence
+    // The echo that was on its way when the program stopped is not taken for the next answer.
+    QCOMPARE(runSend({QStringLiteral("--port"), unit.devicePath(), QStringLiteral("clock")}).status, 0);
 }
 
 QTEST_GUILESS_MAIN(TestBilvexSend)

@@ -58,16 +58,23 @@ void TestPortAccess::accessIsToldWithoutOpening_data()
 {
     QTest::addColumn<QString>("lock");  // "", "live", "live by-id", "stale"
     QTest::addColumn<int>("access");
-    QTest::newRow("no lock file") << "" << int(PortAccess::Available);
-    QTest::newRow("locked by a running program") << "live" << int(PortAccess::InUse);
-    QTest::newRow("locked under the by-id name it was opened by") << "live by-id" << int(PortAccess::InUse);
-    QTest::newRow("the locking program has ended") << "stale" << int(PortAccess::Available);
+    QTest::addColumn<bool>("lockOfOtherUser");  // the lock file belongs to another user
+    QTest::addColumn<bool>("leftBehind");       // a lock this user can neither use nor remove
+    QTest::newRow("no lock file") << "" << int(PortAccess::Available) << false << false;
+    QTest::newRow("locked by a running program") << "live" << int(PortAccess::InUse) << false << false;
+    QTest::newRow("locked under the by-id name it was opened by")
+        << "live by-id" << int(PortAccess::InUse) << false << false;
+    QTest::newRow("the locking program has ended") << "stale" << int(PortAccess::Available) << false << false;
+    QTest::newRow("another user's program, running") << "live" << int(PortAccess::InUse) << true << false;
+    QTest::newRow("another user's program, ended") << "stale" << int(PortAccess::Available) << true << true;
 }
 
 void TestPortAccess::accessIsToldWithoutOpening()
 {
     QFETCH(QString, lock);
     QFETCH(int, access);
+    QFETCH(bool, lockOfOtherUser);
+    QFETCH(bool, leftBehind);
     QTemporaryDir folder;
     const QString byId = QStringLiteral("/dev/serial/by-id/usb-FTDI_A10KZ3XY");
     const QString lockedName = lock.endsWith(QLatin1String("by-id")) ? byId : device_;
@@ -77,15 +84,21 @@ void TestPortAccess::accessIsToldWithoutOpening()
     if (lock.startsWith(QLatin1String("live")))
         QVERIFY(held.tryLock());
     if (lock == QLatin1String("stale")) {
+        // Its id is taken while it runs: once it has ended QProcess says 0.
         QProcess ended;
         ended.start(QStringLiteral("true"));
+        QVERIFY(ended.waitForStarted());
+        const qint64 pid = ended.processId();
         QVERIFY(ended.waitForFinished());
         QFile file(lockFile);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray::number(ended.processId()) + "\nbilvex-config\n" + QSysInfo::machineHostName().toUtf8());
+        file.write(QByteArray::number(pid) + "\nbilvex-config\n" + QSysInfo::machineHostName().toUtf8());
     }
+    const uint owner = QFileInfo(lockFile).ownerId();
 
     QCOMPARE(int(portAccessFrom(device_, {byId}, {folder.path()})), access);
+    const QString left = lockLeftByOtherUser(device_, {byId}, {folder.path()}, lockOfOtherUser ? owner + 1 : owner);
+    QCOMPARE(left, leftBehind ? lockFile : QString());
     QCOMPARE(int(probePortAccess(device_)), int(PortAccess::Available));  // the machine's own lock folders
     const termios after = lineSettings();
     QCOMPARE(cfgetospeed(&after), cfgetospeed(&before_));

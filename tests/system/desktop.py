@@ -27,6 +27,9 @@ class Desktop:
         self.xvfb = None
         self.bus_pid = None
         self.env = {k: v for k, v in os.environ.items() if k not in _DESKTOP_VARIABLES}
+        # The accessibility bus and dconf keep caches of their own: here, not in the user's home.
+        self.env.update(XDG_CACHE_HOME=os.path.join(self.runtime, "cache"),
+                        XDG_DATA_HOME=os.path.join(self.runtime, "data"))
 
     def __enter__(self):
         read_end, write_end = os.pipe()

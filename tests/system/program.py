@@ -76,10 +76,19 @@ class Program:
             return [f"no windows to show ({error})"]
 
     def stop(self):
+        """Ends the program as a logout does (SIGTERM); its exit status, 0 when it ended in
+        order, None when it did not end within 10 s and had to be killed."""
         if self.running():
             self.process.terminate()
-            self.process.wait(10)
+            try:
+                self.process.wait(10)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+                self.process.wait()
+                self._x.close()
+                return None
         self._x.close()
+        return self.process.returncode
 
     def assert_running(self):
         assert self.running(), f"the program ended (status {self.process.returncode})"

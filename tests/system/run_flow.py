@@ -7,6 +7,7 @@ accessibility bus and the X server as an operator drives it, bilvex-unit-sim as 
 
 import argparse
 import os
+import signal
 import sys
 import tempfile
 
@@ -56,10 +57,11 @@ class Run:
         return program, program.window("filler", MAIN_TITLE)
 
     def close(self):
-        for program in self.programs:
-            program.stop()
+        """Stops what still runs; the exit status of each program."""
+        statuses = [program.stop() for program in self.programs]
         if self.unit:
             self.unit.stop()
+        return statuses
 
 
 def progress(program, window, panel=None):
@@ -245,6 +247,28 @@ def close_main_after_editor(run):
     assert program.wait_exit() == 0
 
 
+def lock_files(device):
+    """Qt's lock files for the device, in the folders Qt's serial port puts them."""
+    name = "LCK.." + device[len("/dev/"):].replace("/", "_")
+    found = (os.path.join(folder, name) for folder in ("/var/lock", "/run/lock", "/tmp", "/var/tmp"))
+    return sorted({os.path.realpath(path) for path in found if os.path.exists(path)})
+
+
+def stopped_by_logout(run):
+    """A logout's SIGTERM: the program ends by itself, closing the port and removing Qt's
+    lock file, so the next program (of any user) opens the port."""
+    unit = run.start_unit()
+    program, _ = run.first_start()
+    locks = lock_files(unit.device)
+    assert len(locks) == 1, f"the open port's lock file: {locks}"
+    program.process.send_signal(signal.SIGTERM)
+    assert program.wait_exit() == 0
+    assert not os.path.exists(locks[0]), f"{locks[0]} left behind"
+    second = run.start_program()
+    second.window("filler", MAIN_TITLE)
+    assert [role for role, _ in second.windows()] == ["filler"], second.report()
+
+
 def port_picker_cancelled(run):
     program, main = run.first_start()
     with open(run.settings_file(), "rb") as f:
@@ -276,6 +300,7 @@ FLOWS = {
     "port_in_use": lambda run: start_refused(run, "port in use"),
     "close_main_after_editor": close_main_after_editor,
     "port_picker_cancelled": port_picker_cancelled,
+    "stopped_by_logout": stopped_by_logout,
 }
 
 
@@ -301,6 +326,23 @@ def report_failure(run, flow, artifacts):
         print(f"no screenshot: {error}", file=sys.stderr)
 
 
+def run_reported(run, args):
+    """The flow; when it fails, what there was to see."""
+    try:
+        FLOWS[args.flow](run)
+        # A program the flow did not see end must still be running.
+        for program in run.programs:
+            if program.process.returncode is None:
+                program.assert_running()
+    except GLib.GError as error:
+        report_failure(run, args.flow, args.artifacts)
+        ended = [p.process.poll() for p in run.programs]
+        raise AssertionError(f"{error.message}; exit status of the programs: {ended}") from error
+    except Exception:
+        report_failure(run, args.flow, args.artifacts)
+        raise
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("flow", choices=sorted(FLOWS))
@@ -311,20 +353,13 @@ def main():
     with tempfile.TemporaryDirectory(prefix="bilvex-flow-") as folder, Desktop() as desktop:
         run = Run(desktop, args, folder)
         try:
-            FLOWS[args.flow](run)
-            # A program the flow did not see end must still be running.
-            for program in run.programs:
-                if program.process.returncode is None:
-                    program.assert_running()
-        except GLib.GError as error:
-            report_failure(run, args.flow, args.artifacts)
-            ended = [p.process.poll() for p in run.programs]
-            raise AssertionError(f"{error.message}; exit status of the programs: {ended}") from error
-        except Exception:
-            report_failure(run, args.flow, args.artifacts)
-            raise
-        finally:
+            run_reported(run, args)
+        except BaseException:
             run.close()
+            raise
+        # Every program ends in order, by itself or on the SIGTERM of a logout.
+        statuses = run.close()
+        assert statuses == [0] * len(statuses), f"exit status of the programs: {statuses}"
     print(f"{args.flow}: passed")
 
 

@@ -231,8 +231,7 @@ class Flows:
         folder = self.wine.drive_c("Program Files", "Bilvex Ayar")
         program = os.path.join(folder, "bilvex-config.exe")
         check(os.path.exists(program), "nothing installed in Program Files")
-        menu = glob.glob(self.wine.drive_c("**", "Start Menu", "**", "Bilvex Ayar.lnk"), recursive=True)
-        check(menu, "no Start-menu entry")
+        check(self.start_menu_entry("Bilvex Ayar.lnk"), "no Start-menu entry")
         key = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Bilvex Ayar"
         check(self.wine.run("reg", "query", key).returncode == 0, "no uninstaller entry")
         self.remove_settings()
@@ -246,6 +245,20 @@ class Flows:
             time.sleep(0.5)
         check(not os.path.exists(program), "the uninstaller left the program")
         check(os.path.exists(self.wine.drive_c(SETTINGS)), "the uninstaller removed the settings file")
+
+    def start_menu_entry(self, name):
+        """Where a setup puts its shortcut: the machine's Start menu or the user's. Never a
+        walk through drive C: the user folders there are links into $HOME, and from the
+        prefix's dosdevices z: leads to / itself."""
+        menus = [self.wine.drive_c("ProgramData", "Microsoft", "Windows", "Start Menu")]
+        users = self.wine.drive_c("users")
+        for user in os.listdir(users) if os.path.isdir(users) else []:
+            menus.append(os.path.join(users, user, "AppData", "Roaming", "Microsoft", "Windows", "Start Menu"))
+        for menu in menus:
+            for folder, _, files in os.walk(menu, followlinks=False):
+                if name in files:
+                    return os.path.join(folder, name)
+        return None
 
     def standard_user_save(self):
         """A user who may not create files in C:\\ saves into the administrator's file there."""
@@ -290,6 +303,8 @@ class Flows:
 
 
 def main():
+    # The Xvfb started here keeps no shader cache in the user's home.
+    os.environ["MESA_SHADER_CACHE_DISABLE"] = "true"
     parser = argparse.ArgumentParser()
     parser.add_argument("flow")
     parser.add_argument("--build", required=True)
