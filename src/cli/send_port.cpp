@@ -7,7 +7,7 @@
 SendPort sendPortFor(const QString &givenDevice, const QString &comPortText)
 {
     if (!givenDevice.isEmpty())
-        return {givenDevice, givenDevice};
+        return {givenDeviceName(givenDevice), givenDevice};
     const std::optional<int> number = comPortNumber(comPortText);
     return {number ? comPortDeviceName(*number) : QString(), comPortText};
 }

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 
+#include <cerrno>
 #include <sys/stat.h>
 
 QString settingsFolder()
@@ -16,6 +17,16 @@ QString settingsFolder()
 QString settingsFilePath()
 {
     return settingsFolder() + QStringLiteral("/ZEMRA_Bilvex_Polynet_Ver_3_04.txt");
+}
+
+QStringList saveTargets(const QString &path)
+{
+    return {path};
+}
+
+bool lastWriteFoundDiskFull()
+{
+    return errno == ENOSPC || errno == EDQUOT;
 }
 
 // Qt's save file writes into the file itself where it cannot make its temporary file.

@@ -1,13 +1,50 @@
 #include "platform_paths.h"
 
+#include <QDir>
+#include <QFileInfo>
+
+#include <windows.h>
+
+namespace {
+
+QString virtualStoreCopy()
+{
+    return QDir::toNativeSeparators(qEnvironmentVariable("LOCALAPPDATA") +
+                                    QStringLiteral("/VirtualStore/ZEMRA_Bilvex_Polynet_Ver_3_04.txt"));
+}
+
+bool isShownPath(const QString &path)
+{
+    return QDir::toNativeSeparators(path).compare(kShownSettingsPath, Qt::CaseInsensitive) == 0;
+}
+
+}  // namespace
+
 QString settingsFolder()
 {
     return QStringLiteral("C:\\");
 }
 
+// A 64-bit program is never virtualized: it looks for the copy itself.
 QString settingsFilePath()
 {
+    const QString copy = virtualStoreCopy();
+    if (!qEnvironmentVariableIsEmpty("LOCALAPPDATA") && QFileInfo(copy).isFile())
+        return copy;
     return kShownSettingsPath;
+}
+
+QStringList saveTargets(const QString &path)
+{
+    if (isShownPath(path) && !qEnvironmentVariableIsEmpty("LOCALAPPDATA"))
+        return {path, virtualStoreCopy()};
+    return {path};
+}
+
+bool lastWriteFoundDiskFull()
+{
+    const DWORD error = GetLastError();
+    return error == ERROR_DISK_FULL || error == ERROR_HANDLE_DISK_FULL;
 }
 
 // Qt's save file gives up where it cannot make its temporary file beside the settings file

@@ -12,8 +12,6 @@
 #include <QSaveFile>
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <optional>
 
 namespace {
@@ -132,11 +130,10 @@ int openFailureCode(const QFile &file)
     return SettingsError::DeviceIo;
 }
 
-int writeFailureCode(const QFileDevice &file)
+// Called at once after the failed write: the system's error decides, in any language.
+int writeFailureCode()
 {
-    if (file.errorString().contains(QString::fromLocal8Bit(std::strerror(ENOSPC))))
-        return SettingsError::DiskFull;
-    return SettingsError::DeviceIo;
+    return lastWriteFoundDiskFull() ? SettingsError::DiskFull : SettingsError::DeviceIo;
 }
 
 // The folder the file is written into: the path's own, once its links are followed.
@@ -166,7 +163,7 @@ int writeDirectly(const QString &path, const QByteArray &bytes)
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return saveOpenFailureCode(file, path);
     if (file.write(bytes) != bytes.size() || !file.flush())
-        return writeFailureCode(file);
+        return writeFailureCode();
     return SettingsError::None;
 }
 
@@ -190,7 +187,7 @@ int writeWhole(const QString &path, const QByteArray &bytes)
         return saveOpenFailureCode(file, path);
     }
     if (file.write(bytes) != bytes.size() || !file.commit())
-        return writeFailureCode(file);
+        return writeFailureCode();
     return SettingsError::None;
 }
 
@@ -224,5 +221,12 @@ int loadSettingsFile(Tanimlamalar &model, const QString &path)
 
 int saveSettingsFile(const Tanimlamalar &model, const QString &path)
 {
-    return writeWhole(path, settingsFileBytes(model));
+    const QByteArray bytes = settingsFileBytes(model);
+    int error = SettingsError::PermissionDenied;
+    for (const QString &target : saveTargets(path)) {
+        error = writeWhole(target, bytes);
+        if (error != SettingsError::PermissionDenied)
+            break;
+    }
+    return error;
 }

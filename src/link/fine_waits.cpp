@@ -13,6 +13,11 @@ void FineWaits::hold()
     held_ = true;
 }
 
+void FineWaits::sleep(std::chrono::milliseconds ms)
+{
+    fineSleep(ms);
+}
+
 void FineWaits::release()
 {
     if (!held_)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <chrono>
+
 // The engine waits 2 ms before every read, 41,919 times in a terminal upload: the system's
 // timer must keep such a wait near 2 ms while a transfer runs. Held from a transfer's start
 // to its end; holding or releasing twice changes nothing.
@@ -12,11 +14,14 @@ public:
 
     void hold();
     void release();
+    // Waits about ms milliseconds, at the finest timing the platform gives.
+    static void sleep(std::chrono::milliseconds ms);
 
 private:
     bool held_ = false;
 };
 
-// Each platform's request and its end.
+// Each platform's request, its end, and its wait.
 void requestFineWaits();
 void endFineWaits();
+void fineSleep(std::chrono::milliseconds ms);

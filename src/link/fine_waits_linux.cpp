@@ -1,5 +1,7 @@
 #include "fine_waits.h"
 
+#include <QThread>
+
 #include <sys/prctl.h>
 
 // The kernel lets a sleep overrun by the thread's timer slack (50 us by default); with one
@@ -13,4 +15,9 @@ void requestFineWaits()
 void endFineWaits()
 {
     prctl(PR_SET_TIMERSLACK, 0UL);
+}
+
+void fineSleep(std::chrono::milliseconds ms)
+{
+    QThread::msleep(static_cast<unsigned long>(ms.count()));
 }

@@ -69,6 +69,12 @@ QString pickedPortGoneMessage(const QString &device)
     return device + QStringLiteral(" artık bulunamıyor. Adaptörü takıp listeyi yenileyiniz.");
 }
 
+QString pickedPortNotNumberedMessage(const QString &device)
+{
+    return device + QStringLiteral(" seçilemez: Haberleşme Com port kutusu yalnızca COM1 ile COM255 arasındaki "
+                                   "portları açar.");
+}
+
 QString portsFolderNotFolderMessage(const QString &folder)
 {
     return folder + QStringLiteral(" bir klasör değil. Port bağlantısı yazılamadı.");

@@ -75,6 +75,8 @@ MappingOutcome applyMapping(const PortMapping &mapping);
 // The picker's words for the operator.
 QString pickerNeedsPortNumberMessage();
 QString pickedPortGoneMessage(const QString &device);
+// A chosen port the COM port box cannot name (not COM1..COM255).
+QString pickedPortNotNumberedMessage(const QString &device);
 QString portsFolderNotFolderMessage(const QString &folder);
 QString portLinkNotLinkMessage(const QString &link);
 QString portLinkFailedMessage(const QString &link, const QString &reason);

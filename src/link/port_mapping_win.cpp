@@ -10,7 +10,7 @@ MappingPlan planMapping(const PortDescription &port, const QString &, const QStr
     const QRegularExpressionMatch match = comName.match(port.device);
     const std::optional<int> number = match.hasMatch() ? pickerPortNumber(match.captured(1)) : std::nullopt;
     if (!number)
-        return {std::nullopt, pickedPortGoneMessage(port.device)};
+        return {std::nullopt, pickedPortNotNumberedMessage(port.device)};
     return {PortMapping{{}, port.device, QString::number(*number)}, {}};
 }
 

@@ -12,3 +12,7 @@ std::optional<int> comPortNumber(const QString &portText);
 // Linux: the target of the symlink ports/comN beside the settings file, else /dev/ttyS(n-1);
 // Windows: COMn.
 QString comPortDeviceName(int portNumber);
+
+// A device name as a user typed it, as the system's serial port takes it. Windows: "com12"
+// is COM12 (Qt finds a COM port only by its upper-case name). Linux: unchanged.
+QString givenDeviceName(const QString &typed);

@@ -11,3 +11,8 @@ QString comPortDeviceName(int portNumber)
         return link.symLinkTarget();
     return QStringLiteral("/dev/ttyS%1").arg(portNumber - 1);
 }
+
+QString givenDeviceName(const QString &typed)
+{
+    return typed;
+}

@@ -12,7 +12,10 @@ constexpr qint32 kBaudRate = 9600;
 SerialPort::SerialPort(QObject *parent)
     : ByteLink(parent), port_(new QSerialPort(this)), notOpenReason_(portMissingReason())
 {
-    connect(port_, &QSerialPort::readyRead, this, &SerialPort::dataReceived);
+    connect(port_, &QSerialPort::readyRead, this, [this] {
+        if (!takingLateBytes_)
+            emit dataReceived();
+    });
     connect(port_, &QSerialPort::errorOccurred, this, &SerialPort::onError);
 }
 
@@ -81,10 +84,11 @@ QByteArray SerialPort::readAll()
     if (!isOpen())
         return {};
     QByteArray data = port_->readAll();
-    // Bytes the driver holds although Qt's notifier has gone quiet follow those Qt read.
-    const qint64 held = serialSystem::bytesHeldBySystem(*port_);
-    if (held > 0)
-        data += serialSystem::readHeldBySystem(*port_, held);
+    // Bytes that came while the engine waited belong to this answer; their readyRead, if Qt
+    // emits one meanwhile, is not a new answer.
+    takingLateBytes_ = true;
+    data += serialSystem::readLateBytes(*port_);
+    takingLateBytes_ = false;
     return data;
 }
 
@@ -100,23 +104,20 @@ QString SerialPort::notOpenReason() const
     return notOpenReason_;
 }
 
-// Qt (6.4) also reports a read that found no bytes as a resource or read error, and then
-// may stop notifying; only a hung-up line means the device is gone.
+// Each platform tells which errors mean the device is gone. The handler never runs inside
+// itself: resuming may make Qt report again at once.
 void SerialPort::onError(QSerialPort::SerialPortError error)
 {
-    if (!port_->isOpen() || lost_)
+    if (!port_->isOpen() || lost_ || handlingError_ || error == QSerialPort::NoError ||
+        error == QSerialPort::TimeoutError)
         return;
-    const bool lineError =
-        error == QSerialPort::ResourceError || error == QSerialPort::ReadError || error == QSerialPort::WriteError;
-    if (!lineError)
-        return;
+    handlingError_ = true;
     port_->clearError();
-    if (serialSystem::lineDropped(*port_, error)) {
+    if (serialSystem::lineDropped(*port_, error))
         onLineDropped();
-        return;
-    }
-    // Re-arms Qt's read notifier after a read that found nothing.
-    port_->setReadBufferSize(0);
+    else if (error == QSerialPort::ResourceError || error == QSerialPort::ReadError)
+        serialSystem::resumeReading(*port_);
+    handlingError_ = false;
 }
 
 void SerialPort::onLineDropped()

@@ -29,4 +29,6 @@ private:
     QSerialPort *port_;
     QString notOpenReason_;
     bool lost_ = false;  // the device went away; reported once
+    bool handlingError_ = false;
+    bool takingLateBytes_ = false;
 };

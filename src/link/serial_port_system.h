@@ -23,11 +23,15 @@ QString lockLeftBehind(const QString &device);
 // Sends one byte on the open port, so that nothing waits in a buffer; false when it failed.
 bool writeByte(QSerialPort &port, uint8_t byte);
 
-// Bytes the driver holds that Qt has not read yet, and reading up to count of them.
+// Bytes the driver holds that Qt has not read yet.
 qint64 bytesHeldBySystem(QSerialPort &port);
-QByteArray readHeldBySystem(QSerialPort &port, qint64 count);
+// Those bytes, read after what Qt holds: the bytes of an answer that came in pieces, the
+// last while the engine waited. Qt's readyRead may be emitted meanwhile; the caller ignores it.
+QByteArray readLateBytes(QSerialPort &port);
 
 // Whether the line is gone (an adapter unplugged), after Qt reported `reported`.
 bool lineDropped(QSerialPort &port, QSerialPort::SerialPortError reported);
+// After an error that did not lose the line: Qt reads on as before.
+void resumeReading(QSerialPort &port);
 
 }  // namespace serialSystem

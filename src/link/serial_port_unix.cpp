@@ -64,8 +64,13 @@ qint64 bytesHeldBySystem(QSerialPort &port)
     return 0;
 }
 
-QByteArray readHeldBySystem(QSerialPort &port, qint64 count)
+// Qt's notifier and this read share one descriptor on this thread: straight from the driver
+// is safe, and the bytes come after those Qt has read.
+QByteArray readLateBytes(QSerialPort &port)
 {
+    const qint64 count = bytesHeldBySystem(port);
+    if (count <= 0)
+        return {};
     QByteArray data(count, Qt::Uninitialized);
     const ssize_t got = ::read(descriptorOf(port), data.data(), size_t(count));
     data.resize(got > 0 ? got : 0);
@@ -76,6 +81,13 @@ bool lineDropped(QSerialPort &port, QSerialPort::SerialPortError)
 {
     pollfd watched{descriptorOf(port), POLLIN, 0};
     return ::poll(&watched, 1, 0) > 0 && (watched.revents & (POLLHUP | POLLERR | POLLNVAL));
+}
+
+// Qt (6.4) reports a read that found no bytes as an error and may then switch its read
+// notifier off; setting the read buffer's size switches it on again.
+void resumeReading(QSerialPort &port)
+{
+    port.setReadBufferSize(0);
 }
 
 }  // namespace serialSystem

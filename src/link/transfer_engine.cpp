@@ -2,7 +2,6 @@
 
 #include "number_conversions.h"
 
-#include <QThread>
 
 namespace {
 
@@ -126,7 +125,7 @@ void TransferEngine::setReadDelay(std::chrono::milliseconds delay)
 void TransferEngine::handleNotification()
 {
     if (readDelay_.count() > 0)
-        QThread::msleep(static_cast<unsigned long>(readDelay_.count()));
+        FineWaits::sleep(readDelay_);
     // Bytes that arrive while idle stay in the port; the next transfer's first answer takes them.
     if (!isRunning())
         return;

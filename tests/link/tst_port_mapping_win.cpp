@@ -1,4 +1,5 @@
 #include "port_choice.h"
+#include "port_names.h"
 
 #include <QtTest>
 
@@ -8,7 +9,31 @@ class TestPortMappingWin : public QObject {
 private slots:
     void choosingAPortSetsItsNumber_data();
     void choosingAPortSetsItsNumber();
+    void typedNamesReachThePort_data();
+    void typedNamesReachThePort();
 };
+
+void TestPortMappingWin::typedNamesReachThePort_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("device");
+    QTest::newRow("lower case") << "com12"
+                                << "COM12";
+    QTest::newRow("mixed case") << "Com3"
+                                << "COM3";
+    QTest::newRow("upper case") << "COM4"
+                                << "COM4";
+    QTest::newRow("the system's own location") << "\\\\.\\COM3"
+                                               << "\\\\.\\COM3";
+}
+
+// bilvex-send --port com12 opens COM12: Qt finds a port by its upper-case name only.
+void TestPortMappingWin::typedNamesReachThePort()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, device);
+    QCOMPARE(givenDeviceName(typed), device);
+}
 
 void TestPortMappingWin::choosingAPortSetsItsNumber_data()
 {
@@ -36,7 +61,7 @@ void TestPortMappingWin::choosingAPortSetsItsNumber()
         QCOMPARE(plan.mapping->portText, portText);
         QVERIFY(applyMapping(*plan.mapping).applied);
     } else {
-        QCOMPARE(plan.refusal, pickedPortGoneMessage(device));
+        QCOMPARE(plan.refusal, pickedPortNotNumberedMessage(device));
     }
 }
 

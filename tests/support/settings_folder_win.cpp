@@ -6,29 +6,48 @@
 #include <QFile>
 #include <QFileInfo>
 
-// Windows keeps the file at its one place, C:\: a test owns it for its run (under Wine, in
-// the build's own prefix) and leaves nothing behind.
+#include <cstdio>
+#include <cstdlib>
+#include <windows.h>
+
+// Windows keeps the file at C:\ or in the user's VirtualStore: a test owns both for its run
+// and leaves nothing behind. On an operator's PC they hold his settings, so the tests run
+// under Wine only, in the build's own prefix.
 namespace {
 
-void removeSettingsFile()
+void refuseOutsideWine()
 {
-    const QFileInfo info(settingsFilePath());
-    if (info.isDir())
-        QDir(info.filePath()).removeRecursively();
-    else
-        QFile::remove(info.filePath());
+    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    if (ntdll && GetProcAddress(ntdll, "wine_get_version"))
+        return;
+    std::fputs("These tests replace C:\\ZEMRA_Bilvex_Polynet_Ver_3_04.txt and its VirtualStore copy: "
+               "they run under Wine only, never on a PC with real settings.\n",
+               stderr);
+    std::exit(2);
+}
+
+void removeSettingsFiles()
+{
+    for (const QString &path : saveTargets(kShownSettingsPath)) {
+        const QFileInfo info(path);
+        if (info.isDir())
+            QDir(info.filePath()).removeRecursively();
+        else
+            QFile::remove(info.filePath());
+    }
 }
 
 }  // namespace
 
 SettingsFolder::SettingsFolder()
 {
-    removeSettingsFile();
+    refuseOutsideWine();
+    removeSettingsFiles();
 }
 
 SettingsFolder::~SettingsFolder()
 {
-    removeSettingsFile();
+    removeSettingsFiles();
 }
 
 QString SettingsFolder::folder() const

@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
-"""Smoke flows of the Windows package under Wine, driven from outside: the ZIP's programs
-and the installed ones, a pseudo-terminal as COM1 (Wine maps COM ports through its
-registry), Xvfb for the window. Wine does not pass received serial data on from a
-pseudo-terminal, so the echo-verified transfer itself is tested on Linux only; here a
-flow goes as far as the first byte on the line."""
+"""Flows of the Windows package under Wine, driven from outside: the ZIP's programs and the
+installed ones, a pseudo-terminal as COM1 (Wine maps COM ports through its registry), Xvfb
+for the window. Wine 8.0 passes received serial data from a pseudo-terminal on to a Windows
+program only with the Wine serial tools (a preload and a DLL that wcerun.exe loads): with
+them the Windows bilvex-send runs whole echo-verified transfers against the Linux
+bilvex-unit-sim."""
 
 import argparse
 import glob
@@ -59,8 +60,34 @@ class Wine:
         self.stop()
 
     def stop(self):
-        subprocess.run(self.user + ["wineserver", "-k"], env=self.env, capture_output=True)
-        subprocess.run(self.user + ["wineserver", "-w"], env=self.env, capture_output=True)
+        subprocess.run(self.user + [self.run_script, "wineserver", "-k"], env=self.env, capture_output=True)
+        subprocess.run(self.user + [self.run_script, "wineserver", "-w"], env=self.env, capture_output=True)
+
+    def start_server(self):
+        """Started here, its object dump at exit goes nowhere rather than into a test's output."""
+        subprocess.run(self.user + [self.run_script, "wineserver", "-p5"], env=self.env, stdin=subprocess.DEVNULL,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+
+class SimulatedUnit:
+    """The Linux bilvex-unit-sim on a pseudo-terminal of its own, recording what it receives."""
+
+    def __init__(self, sim, record, *options):
+        self.record = record
+        self.process = subprocess.Popen([sim, "--record", record, *options], stdout=subprocess.PIPE, text=True)
+        self.device = self.process.stdout.readline().strip()
+        check(self.device, "bilvex-unit-sim did not start")
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exc):
+        self.process.terminate()
+        self.process.communicate(timeout=30)
+
+    def received(self):
+        with open(self.record, "rb") as recorded:
+            return recorded.read()
 
 
 class Xvfb:
@@ -117,7 +144,10 @@ def text(output):
 class Flows:
     def __init__(self, args, work):
         self.build = args.build
-        self.linux_app = args.linux_app
+        self.linux_app = os.path.join(args.linux_build, "src", "app", "bilvex-config")
+        self.linux_send = os.path.join(args.linux_build, "src", "cli", "bilvex-send")
+        self.sim = os.path.join(args.linux_build, "tools", "unit-sim", "bilvex-unit-sim")
+        self.serial_tools = args.serial_tools
         self.qt = args.qt
         self.work = work
         self.wine = Wine(self.build, os.path.join(self.build, "wine"))
@@ -133,6 +163,8 @@ class Flows:
     def linux_first_file(self):
         """The file the Linux build writes at its first start."""
         config = os.path.join(self.work, "linux-config")
+        if os.path.isdir(config):
+            shutil.rmtree(config)
         os.makedirs(os.path.join(config, "bilvex", "ports"))
         with PseudoTerminal() as line:
             os.symlink(line.name, os.path.join(config, "bilvex", "ports", "com1"))
@@ -222,6 +254,72 @@ class Flows:
         # No echo reaches a Windows program through Wine: the unit counts as silent.
         check(status == 4, f"bilvex-send ended with {status}")
 
+    # --- whole transfers, through the Wine serial tools -----------------------------------
+    def send_from_windows(self, package, unit, *what):
+        """The Windows bilvex-send on COM1, which leads to the unit; its finished process."""
+        self.wine.map_com1(unit.device)
+        self.wine.start_server()
+        launcher = windows_path(os.path.join(self.serial_tools, "wcerun.exe"))
+        send = windows_path(os.path.join(package, "bilvex-send.exe"))
+        return self.wine.run(launcher, send, "--port", "COM1", *what, timeout=240,
+                             extra_env={"LD_PRELOAD": os.path.join(self.serial_tools, "ptyserial.so")})
+
+    def unit(self, name, *options):
+        return SimulatedUnit(self.sim, os.path.join(self.work, name + ".bin"), *options)
+
+    def transfers_match_linux(self):
+        """What the unit receives from the Windows build is what the Linux build sends."""
+        package = self.package()
+        self.wine.run("cmd", "/c", "exit")
+        self.settings_with({FIRST_START_LINE: b" 123"})
+        layout = os.path.join(self.work, "bilet.txt")
+        with open(layout, "wb") as written:
+            written.write(b"'BILET',13,10,&H1B,64\r\n")
+        for what, windows_what in (("buttons", "buttons"), ("clock", "clock"),
+                                   ("ticket=" + layout, "ticket=" + windows_path(layout))):
+            with self.unit("windows") as unit:
+                result = self.send_from_windows(package, unit, windows_what)
+                from_windows = unit.received()
+            check(result.returncode == 0, f"{what}: bilvex-send.exe ended with {result.returncode}: "
+                                          f"{text(result.stderr)}")
+            with self.unit("linux") as unit:
+                subprocess.run([self.linux_send, "--settings", self.wine.drive_c(SETTINGS), "--port", unit.device,
+                                what], capture_output=True, timeout=120, check=True)
+                from_linux = unit.received()
+            if what == "clock":
+                # The time differs by the seconds between the two runs: the frame's shape must not.
+                def shape(frame):
+                    return [(frame[k], frame[k + 1], frame[k + 3]) for k in range(1, len(frame), 4)]
+                check(len(from_windows) == 25 and shape(from_windows) == shape(from_linux), f"{from_windows!r}")
+            else:
+                check(from_windows == from_linux, f"{what}: {len(from_windows)} bytes, the Linux build "
+                                                  f"sent {len(from_linux)}")
+
+    def answers_in_pieces(self):
+        """An answer whose second byte comes 1.5 ms after its first is one answer, as on Linux;
+        an echo with a stray byte 1 ms behind it is one wrong answer, not two."""
+        package = self.package()
+        self.wine.run("cmd", "/c", "exit")
+        self.settings_with({})
+        with self.unit("split", "--pace", "--split-start-answer", "--late-gap", "1.5") as unit:
+            result = self.send_from_windows(package, unit, "buttons")
+        said = text(result.stderr)
+        check(result.returncode == 0 and "2079/2079 bayt, 0 hatalı yankı" in said, f"{result.returncode}: {said}")
+        with self.unit("stray", "--pace", "--stray-at", "10", "--late-gap", "1") as unit:
+            result = self.send_from_windows(package, unit, "clock")
+        said = text(result.stderr)
+        check(result.returncode == 1 and "24/24 bayt, 1 hatalı yankı" in said, f"{result.returncode}: {said}")
+
+    def line_lost(self):
+        """The unit's end of the line closes mid-upload: the loss is told, the status is 4."""
+        package = self.package()
+        self.wine.run("cmd", "/c", "exit")
+        self.settings_with({})
+        with self.unit("lost", "--hangup-after", "300") as unit:
+            result = self.send_from_windows(package, unit, "buttons")
+        said = text(result.stderr)
+        check(result.returncode == 4 and "Com Port bağlantısı kesildi." in said, f"{result.returncode}: {said}")
+
     def installer(self):
         setup = glob.glob(os.path.join(self.build, "bilvex-config-*-setup.exe"))
         check(len(setup) == 1, f"one setup expected, found {setup}")
@@ -261,7 +359,8 @@ class Flows:
         return None
 
     def standard_user_save(self):
-        """A user who may not create files in C:\\ saves into the administrator's file there."""
+        """A user who may not create files in C:\\: he saves into the administrator's file there
+        where he may change it, else into his VirtualStore copy, which he then reads."""
         root = os.geteuid() == 0
         home = tempfile.mkdtemp(prefix="bilvex-standard-user-")
         os.chmod(home, 0o755)
@@ -281,21 +380,31 @@ class Flows:
                     os.chown(name, NOBODY, NOBODY)
         wine = Wine(home, os.path.join(home, "prefix"), user, home=home)
         drive_c = wine.drive_c()
+        settings = wine.drive_c(SETTINGS)
+        test = windows_path(os.path.join(programs, "tst_settings_in_place_win.exe"))
         try:
             wine.run("cmd", "/c", "exit")
-            with open(wine.drive_c(SETTINGS), "wb") as settings:
-                settings.write(self.linux_first_file())
             if root:
-                os.chown(wine.drive_c(SETTINGS), 0, 0)
                 os.chown(drive_c, 0, 0)
-            os.chmod(wine.drive_c(SETTINGS), 0o666)
             os.chmod(drive_c, 0o755 if root else 0o555)
-            result = wine.run(windows_path(os.path.join(programs, "tst_settings_in_place_win.exe")),
-                              extra_env={"BILVEX_STANDARD_USER": "1"})
-            report = text(result.stdout)
-            check(result.returncode == 0 and ", 0 skipped" in report, report + text(result.stderr))
-            with open(wine.drive_c(SETTINGS), "rb") as saved:
-                check(saved.read().split(b"\r\n")[FIRST_START_LINE - 1] == b" 123", "the file was not saved")
+            # The C:\ file each case finds: the users' to change, the administrator's alone, none.
+            for mode, case in ((0o666, "writableFileIsRewrittenInPlace"), (0o644, "virtualStoreCopyIsTheFile"),
+                               (None, "firstStartCreatesTheVirtualStoreCopy")):
+                if mode is None:
+                    os.chmod(drive_c, 0o755)
+                    os.remove(settings)
+                    os.chmod(drive_c, 0o755 if root else 0o555)
+                else:
+                    os.chmod(drive_c, 0o755)
+                    with open(settings, "wb") as written:
+                        written.write(self.linux_first_file())
+                    if root:
+                        os.chown(settings, 0, 0)
+                    os.chmod(settings, mode if root else (0o666 if mode == 0o666 else 0o444))
+                    os.chmod(drive_c, 0o755 if root else 0o555)
+                result = wine.run(test, case, extra_env={"BILVEX_STANDARD_USER": "1"})
+                report = text(result.stdout)
+                check(result.returncode == 0 and ", 0 skipped" in report, case + ": " + report + text(result.stderr))
         finally:
             os.chmod(drive_c, 0o755)
             wine.stop()
@@ -308,7 +417,8 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("flow")
     parser.add_argument("--build", required=True)
-    parser.add_argument("--linux-app", required=True)
+    parser.add_argument("--linux-build", required=True)
+    parser.add_argument("--serial-tools", required=True)
     parser.add_argument("--qt", required=True)
     args = parser.parse_args()
     work = tempfile.mkdtemp(prefix="bilvex-wine-flow-")

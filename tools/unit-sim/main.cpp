@@ -10,10 +10,12 @@
 #include <QFile>
 
 #include <array>
+#include <chrono>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <poll.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -42,7 +44,18 @@ struct Unit {
     UnitResponder responder;
     LinePacer pacer;
     QFile record;
+    FaultOptions faults;
 };
+
+void sleepMs(double ms)
+{
+    std::this_thread::sleep_for(std::chrono::duration<double, std::milli>(ms));
+}
+
+bool send(const Unit &unit, const QByteArray &bytes)
+{
+    return bytes.isEmpty() || ::write(unit.line.masterFd(), bytes.constData(), bytes.size()) >= 0;
+}
 
 // Answers one received byte; false once the line has been dropped.
 bool answerByte(Unit &unit, uint8_t byte, qint64 atMs, LinePacer::Clock::time_point receivedAt)
@@ -54,7 +67,14 @@ bool answerByte(Unit &unit, uint8_t byte, qint64 atMs, LinePacer::Clock::time_po
         return false;
     }
     unit.pacer.awaitAnswerTime(receivedAt, int(answer.bytes.size()));
-    return answer.bytes.isEmpty() || ::write(unit.line.masterFd(), answer.bytes.constData(), answer.bytes.size()) >= 0;
+    if (unit.faults.echoDelayMs > 0 && !answer.bytes.isEmpty())
+        sleepMs(unit.faults.echoDelayMs);
+    if (!send(unit, answer.bytes))
+        return false;
+    if (answer.late.isEmpty())
+        return true;
+    sleepMs(unit.faults.lateGapMs);
+    return send(unit, answer.late);
 }
 
 void serve(Unit &unit)
@@ -97,7 +117,8 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "bilvex-unit-sim: %s\n", qPrintable(line.error()));
         return 1;
     }
-    Unit unit{line, {}, UnitResponder(options.faults), LinePacer(options.pace), QFile(options.recordPath)};
+    Unit unit{line, {}, UnitResponder(options.faults), LinePacer(options.pace), QFile(options.recordPath),
+              options.faults};
     if (!options.recordPath.isEmpty() && !unit.record.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         std::fprintf(stderr, "bilvex-unit-sim: cannot write %s\n", qPrintable(options.recordPath));
         return 1;

@@ -13,6 +13,17 @@ namespace {
     std::exit(2);
 }
 
+double millisecondsOption(const QCommandLineParser &parser, const QString &name, double fallback)
+{
+    if (!parser.isSet(name))
+        return fallback;
+    bool ok = false;
+    const double ms = parser.value(name).toDouble(&ok);
+    if (!ok || !(ms >= 0 && ms <= 1000))
+        failUsage(parser, QStringLiteral("--%1 needs milliseconds from 0 to 1000").arg(name));
+    return ms;
+}
+
 std::optional<int> byteIndexOption(const QCommandLineParser &parser, const QString &name)
 {
     if (!parser.isSet(name))
@@ -45,6 +56,15 @@ SimOptions parseSimOptions(const QStringList &arguments)
         {QStringLiteral("silent-after"), QStringLiteral("Answer no byte from K on in each transfer."),
          QStringLiteral("K")},
         {QStringLiteral("hangup-after"), QStringLiteral("Drop the line when byte K arrives."), QStringLiteral("K")},
+        {QStringLiteral("split-start-answer"),
+         QStringLiteral("Answer the start byte with two bytes, the second --late-gap after the first.")},
+        {QStringLiteral("stray-at"), QStringLiteral("Follow the echo of byte K with a stray 0x00, --late-gap later."),
+         QStringLiteral("K")},
+        {QStringLiteral("late-gap"), QStringLiteral("Milliseconds between an answer and its late piece (default 1)."),
+         QStringLiteral("MS")},
+        {QStringLiteral("echo-delay"),
+         QStringLiteral("Hold every answer MS milliseconds, as a USB adapter's latency timer does."),
+         QStringLiteral("MS")},
     });
     if (!parser.parse(arguments))
         failUsage(parser, parser.errorText());
@@ -63,5 +83,9 @@ SimOptions parseSimOptions(const QStringList &arguments)
     options.faults.doubleAt = byteIndexOption(parser, QStringLiteral("double-at"));
     options.faults.silentAfter = byteIndexOption(parser, QStringLiteral("silent-after"));
     options.faults.hangUpAfter = byteIndexOption(parser, QStringLiteral("hangup-after"));
+    options.faults.splitStartAnswer = parser.isSet(QStringLiteral("split-start-answer"));
+    options.faults.strayAt = byteIndexOption(parser, QStringLiteral("stray-at"));
+    options.faults.lateGapMs = millisecondsOption(parser, QStringLiteral("late-gap"), 1);
+    options.faults.echoDelayMs = millisecondsOption(parser, QStringLiteral("echo-delay"), 0);
     return options;
 }

@@ -11,6 +11,10 @@ struct FaultOptions {
     std::optional<int> doubleAt;     // this byte is echoed twice
     std::optional<int> silentAfter;  // bytes from this index on get no answer
     std::optional<int> hangUpAfter;  // the line is dropped when this byte arrives
+    bool splitStartAnswer = false;   // the start byte is answered with two bytes, lateGapMs apart
+    std::optional<int> strayAt;      // this byte's echo is followed by a stray byte, lateGapMs later
+    double lateGapMs = 1;
+    double echoDelayMs = 0;  // every answer held this long (an adapter's latency timer)
 };
 
 struct SimOptions {

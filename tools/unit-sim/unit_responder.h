@@ -10,6 +10,7 @@
 struct UnitAnswer {
     QByteArray bytes;
     bool hangUp = false;  // drop the line instead of answering
+    QByteArray late;      // sent the late gap after the answer, as a second piece
 };
 
 // The unit's side of the protocol: one byte of any value for the start byte, the echo

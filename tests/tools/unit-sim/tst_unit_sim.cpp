@@ -210,8 +210,11 @@ void TestUnitSim::answersAsTheUnitDoes()
     QFETCH(int, index);
     QFETCH(QByteArray, answer);
     QFETCH(bool, hangUp);
-    const FaultOptions faults{optionalIndex(wrongEchoAt), optionalIndex(doubleAt), optionalIndex(silentAfter),
-                              optionalIndex(hangUpAfter)};
+    FaultOptions faults;
+    faults.wrongEchoAt = optionalIndex(wrongEchoAt);
+    faults.doubleAt = optionalIndex(doubleAt);
+    faults.silentAfter = optionalIndex(silentAfter);
+    faults.hangUpAfter = optionalIndex(hangUpAfter);
 
     const UnitAnswer actual = UnitResponder(faults).answer(uint8_t(byte), index);
 
