@@ -148,7 +148,7 @@ std::pair<double, double> timeSendButtonUpload(const QStringList &options = {})
     const double processSeconds = secondsSince(clock);
     const QString said = QString::fromUtf8(send.readAllStandardError());
     const QRegularExpressionMatch match =
-        QRegularExpression(QStringLiteral("^buttons: 2079/2079 bayt, 0 hatalı yankı, ([0-9.]+) s$"),
+        QRegularExpression(QStringLiteral("^buttons: 2079/2079 bayt, 0 hatalı yankı, ([0-9.]+) s, "),
                            QRegularExpression::MultilineOption)
             .match(said);
     if (send.exitCode() != 0 || !match.hasMatch())

@@ -34,10 +34,10 @@ void ProgressDisplay::update(int sent)
     out_.progress(sendTexts::progressBar(what_, sent, total_, elapsedMs));
 }
 
-void ProgressDisplay::end(int sent, int wrongEchoes, const QString &endedEarly)
+void ProgressDisplay::end(int sent, int wrongEchoes, double msPerByte, const QString &endedEarly)
 {
     const double seconds = static_cast<double>(clock_.elapsed()) / kMsPerSecond;
-    const QString summary = sendTexts::summary(what_, sent, total_, wrongEchoes, seconds, endedEarly);
+    const QString summary = sendTexts::summary(what_, sent, total_, wrongEchoes, seconds, msPerByte, endedEarly);
     out_.line(summary);
     if (trace_)
         trace_->note(summary);

@@ -15,8 +15,9 @@ public:
 
     void start(const QString &what, int total);
     void update(int sent);
-    // endedEarly: why the transfer did not run to its end; empty when it did.
-    void end(int sent, int wrongEchoes, const QString &endedEarly = {});
+    // msPerByte: the mean round trip of the transfer's answers; endedEarly: why the transfer
+    // did not run to its end, empty when it did.
+    void end(int sent, int wrongEchoes, double msPerByte, const QString &endedEarly = {});
 
 private:
     ErrorOutput &out_;

@@ -1,6 +1,7 @@
 #include "send_job.h"
 
 #include "exit_status.h"
+#include "link_messages.h"
 #include "send_texts.h"
 #include "ticket_image.h"
 #include "transfer_engine.h"
@@ -38,6 +39,8 @@ SendJob::SendJob(UnitSession &session, Tanimlamalar &model, ErrorOutput &out, co
     // The session has told the operator which port went away.
     connect(&session_, &UnitSession::linkLost, this, [this] { fail(sendTexts::lostEnding()); });
     connect(&session_.engine(), &TransferEngine::echoMismatch, this, [this] { ++wrongInTransfer_; });
+    // Said once, as it happens: an operator waiting on a slow upload learns why at once.
+    connect(&session_, &UnitSession::slowLine, this, [this](TransferMode, double ms) { out_.line(slowLineMessage(ms)); });
 }
 
 void SendJob::start()
@@ -95,7 +98,7 @@ void SendJob::onFinished()
     silence_.stop();
     running_ = false;
     noteSentBytes();
-    display_.end(sent_, wrongInTransfer_);
+    display_.end(sent_, wrongInTransfer_, msPerByte());
     anyWrongEcho_ = anyWrongEcho_ || wrongInTransfer_ > 0;
     if (++current_ < items_.size()) {
         QTimer::singleShot(kPauseBetweenTransfersMs, this, &SendJob::startItem);
@@ -117,7 +120,7 @@ void SendJob::fail(const QString &endedEarly)
     silence_.stop();
     // Lost between two transfers, the last one has had its summary already.
     if (running_)
-        display_.end(sent_, wrongInTransfer_, endedEarly);
+        display_.end(sent_, wrongInTransfer_, msPerByte(), endedEarly);
     finish(ExitStatus::UnitLost);
 }
 
@@ -125,6 +128,11 @@ void SendJob::finish(int exitStatus)
 {
     over_ = true;
     emit done(exitStatus);
+}
+
+double SendJob::msPerByte() const
+{
+    return session_.engine().roundTrips().meanMs();
 }
 
 // Each answer of the unit sends the next byte, so the answers handled count the bytes sent.

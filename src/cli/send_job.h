@@ -34,6 +34,7 @@ private:
     void fail(const QString &endedEarly);
     void finish(int exitStatus);
     void noteSentBytes();
+    double msPerByte() const;
 
     UnitSession &session_;
     Tanimlamalar &model_;

@@ -171,14 +171,16 @@ QString progressBar(const QString &what, int sent, int total, qint64 elapsedMs)
         .arg(minutesAndSeconds((leftMs + kMsPerSecond - 1) / kMsPerSecond));
 }
 
-QString summary(const QString &what, int sent, int total, int wrongEchoes, double seconds, const QString &endedEarly)
+QString summary(const QString &what, int sent, int total, int wrongEchoes, double seconds, double msPerByte,
+                const QString &endedEarly)
 {
-    QString text = QStringLiteral("%1: %2/%3 bayt, %4 hatalı yankı, %5 s")
+    QString text = QStringLiteral("%1: %2/%3 bayt, %4 hatalı yankı, %5 s, %6 ms/bayt")
                        .arg(what)
                        .arg(sent)
                        .arg(total)
                        .arg(wrongEchoes)
-                       .arg(seconds, 0, 'f', 2);
+                       .arg(seconds, 0, 'f', 2)
+                       .arg(msPerByte, 0, 'f', 1);
     if (!endedEarly.isEmpty())
         text += QStringLiteral(", ") + endedEarly;
     return text;

@@ -37,8 +37,9 @@ QString unitSilent(double seconds);
 
 // "buttons  [#####.....]  52 %  1081/2079 bayt  kalan 0:04"
 QString progressBar(const QString &what, int sent, int total, qint64 elapsedMs);
-// "buttons: 2079/2079 bayt, 0 hatalı yankı, 4.62 s", with the reason when it ended early.
-QString summary(const QString &what, int sent, int total, int wrongEchoes, double seconds,
+// "buttons: 2079/2079 bayt, 0 hatalı yankı, 8.77 s, 4.2 ms/bayt", with the reason when it
+// ended early.
+QString summary(const QString &what, int sent, int total, int wrongEchoes, double seconds, double msPerByte,
                 const QString &endedEarly = {});
 QString silentEnding();
 QString lostEnding();

@@ -26,6 +26,14 @@ QString portLostMessage(const QString &portText)
     return portText + QStringLiteral(" Numaralı Com Port bağlantısı kesildi.");
 }
 
+QString slowLineMessage(double msPerByte)
+{
+    return QStringLiteral("Hat yavaş: bayt başına %1 ms (9600 baud'da 4-5 ms olmalı). Büyük olasılıkla USB seri "
+                          "adaptörün gecikme süresi (latency timer) yüksek. %2")
+        .arg(msPerByte, 0, 'f', 1)
+        .arg(latencyTimerFix());
+}
+
 QString portMissingReason()
 {
     return QStringLiteral("Port bulunamadı.");

@@ -18,6 +18,12 @@ QString portNotOpenMessage(const QString &portText, const QString &reason);
 // The device went away while the port was open.
 QString portLostMessage(const QString &portText);
 
+// The answers take msPerByte, far beyond the line's own time: the likely cause (an adapter's
+// latency timer) and this platform's fix.
+QString slowLineMessage(double msPerByte);
+// Each platform's way to set an adapter's latency timer.
+QString latencyTimerFix();
+
 // Why the port could not be opened.
 QString portMissingReason();
 QString portPermissionReason();

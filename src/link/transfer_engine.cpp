@@ -58,6 +58,7 @@ TransferEngine::TransferEngine(Tanimlamalar &model, ByteLink &link, QObject *par
     : QObject(parent), model_(model), link_(link), readDelay_(kReadDelay)
 {
     stallTimer_.setInterval(kStallCheckInterval);
+    clock_.start();
     connect(&stallTimer_, &QTimer::timeout, this, &TransferEngine::checkForStall);
 }
 
@@ -74,6 +75,7 @@ bool TransferEngine::startTransfer(TransferMode kind)
     model_.TransferPosition = 0;
     model_.TransferFinished = false;
     notifiedSinceCheck_ = false;
+    roundTrips_.startTransfer();
     stallTimer_.start();
     fineWaits_.hold();
     if (!writeToUnit(kStartByte)) {
@@ -137,6 +139,10 @@ void TransferEngine::handleNotification()
 
 void TransferEngine::handleAnswer(const QByteArray &answer)
 {
+    if (roundTrips_.answered(clock_.nsecsElapsed()))
+        emit slowLine(model_.CurrentTransferMode, roundTrips_.medianMs());
+    if (!isRunning())
+        return;  // a receiver of slowLine ended the transfer
     const int position = currentPosition();
     // The unit answers the start byte with any byte, so that answer is not compared.
     if (position > 0) {
@@ -177,6 +183,7 @@ void TransferEngine::sendCurrentByte()
 bool TransferEngine::writeToUnit(uint8_t byte)
 {
     waitingAtLastWrite_ = link_.bytesAvailable();
+    roundTrips_.written(clock_.nsecsElapsed());
     return link_.writeByte(byte);
 }
 

@@ -2,8 +2,10 @@
 
 #include "byte_link.h"
 #include "fine_waits.h"
+#include "round_trips.h"
 #include "tanimlamalar.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 
@@ -41,6 +43,9 @@ public:
     // Tests of the longest transfers shorten it.
     void setReadDelay(std::chrono::milliseconds delay);
 
+    // The transfer's round trips so far: from a byte written to its answer handled.
+    const RoundTrips &roundTrips() const { return roundTrips_; }
+
 signals:
     // After every byte sent: "% " and the rounded percentage, for the kind's progress label.
     void progress(TransferMode kind, const QString &caption);
@@ -51,6 +56,9 @@ signals:
     void finished(TransferMode kind, int wrongEchoes);
     // The port went away; once until the next transfer starts.
     void linkLost();
+    // The unit's answers take far longer than the line needs (medianMs a byte): once a
+    // transfer, while it goes on.
+    void slowLine(TransferMode kind, double medianMs);
 
 private:
     void handleNotification();
@@ -68,6 +76,8 @@ private:
     QTimer stallTimer_;
     std::chrono::milliseconds readDelay_;
     FineWaits fineWaits_;
+    RoundTrips roundTrips_;
+    QElapsedTimer clock_;
     quint64 transferNumber_ = 0;  // tells a transfer apart from the one that replaced it
     bool handling_ = false;       // an answer is being handled (a box may be open)
     bool notedWhileHandling_ = false;

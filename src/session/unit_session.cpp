@@ -67,6 +67,7 @@ void UnitSession::connectEngine()
         emit linkLost();
     });
     connect(&engine_, &TransferEngine::progress, this, &UnitSession::progress);
+    connect(&engine_, &TransferEngine::slowLine, this, &UnitSession::slowLine);
     connect(&engine_, &TransferEngine::finished, this, &UnitSession::finished);
 }
 

@@ -59,6 +59,8 @@ signals:
     void progress(TransferMode kind, const QString &caption);
     void finished(TransferMode kind, int wrongEchoes);
     void linkLost();
+    // The unit's answers take msPerByte, far longer than the line needs: once a transfer.
+    void slowLine(TransferMode kind, double msPerByte);
 
 private:
     void connectEngine();

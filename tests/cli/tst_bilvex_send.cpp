@@ -159,6 +159,7 @@ private slots:
     void answersHelpAndVersion();
     void stopRequestsEndTheRunInOrder_data();
     void stopRequestsEndTheRunInOrder();
+    void slowAdapterIsNamedOnce();
 };
 
 // The settings file's own COM port (1, linked to the unit) and the tool's own settings file.
@@ -430,6 +431,35 @@ void TestBilvexSend::stopRequestsEndTheRunInOrder()
     QTest::qWait(1000);  // the unit takes a start byte after half a second of silence
     // The echo that was on its way when the program stopped is not taken for the next answer.
     QCOMPARE(runSend({QStringLiteral("--port"), unit.devicePath(), QStringLiteral("clock")}).status, 0);
+}
+
+// An adapter that holds every echo for a 16 ms latency timer: said as the upload goes, once,
+// with the time a byte takes; the summary names the mean time a byte.
+void TestBilvexSend::slowAdapterIsNamedOnce()
+{
+    SettingsFolder folder;
+    writeSettings(folder, settingsFileBytes(siteSettings()));
+    UnitSimProcess unit(QStringLiteral(BILVEX_UNIT_SIM), folder.folder() + QStringLiteral("/ports/com1"),
+                        {QStringLiteral("--echo-delay"), QStringLiteral("16")});
+    QVERIFY(unit.started());
+    QProcess send;
+    send.start(QStringLiteral(BILVEX_SEND), {QStringLiteral("--port"), unit.devicePath(), QStringLiteral("buttons")});
+    QString said;
+    QTRY_VERIFY_WITH_TIMEOUT((said += QString::fromUtf8(send.readAllStandardError())).contains(QStringLiteral("Hat yavaş")) ||
+                                 unit.received().size() > 300,
+                             20000);
+    ::kill(pid_t(send.processId()), SIGTERM);
+    QVERIFY(send.waitForFinished(10000));
+    said += QString::fromUtf8(send.readAllStandardError());
+    static const QRegularExpression hint(QStringLiteral("Hat yavaş: bayt başına (\\d+\\.\\d) ms"));
+    const QRegularExpressionMatch match = hint.match(said);
+    QVERIFY2(match.hasMatch() && match.captured(1).toDouble() >= 16, qPrintable(said));
+    QCOMPARE(said.count(QStringLiteral("Hat yavaş")), 1);
+    QVERIFY2(said.contains(QStringLiteral("latency_timer")), qPrintable(said));
+    static const QRegularExpression mean(QStringLiteral("buttons: \\d+/2079 bayt, 0 hatalı yankı, [0-9.]+ s, "
+                                                        "(\\d+\\.\\d) ms/bayt, durduruldu"));
+    const QRegularExpressionMatch summary = mean.match(said);
+    QVERIFY2(summary.hasMatch() && summary.captured(1).toDouble() >= 16, qPrintable(said));
 }
 
 QTEST_GUILESS_MAIN(TestBilvexSend)

@@ -24,6 +24,7 @@ CUT_SHORT = (f"Hata kodu:62   Hatalı formatta dosya. {SHOWN_PATH} isimli dosyay
              "tekrar deneyiniz")
 PORT_IN_USE = "1 Numaralı Com Port açık. Tekrar deneyiniz."
 NO_LAYOUT = "Önce bir bilet dosyası açınız."
+SLOW_LINE = "Hat uyarısı"
 DONE = "%  100"
 NO_PORTS = "Bu bilgisayarda seri port bulunamadı. USB seri adaptörünü takıp Yenile'ye basınız."
 LAYOUT = b"'BILET',13,10,&H1B,64\r\n"
@@ -113,6 +114,25 @@ def button_send(run):
     with open(run.settings_file(), "rb") as f:
         lines = f.read().split(b"\r\n")
     assert (lines[44], lines[78]) == (b" 100", b" 1"), "saved before the transfer"
+    assert not find_all(window, "label", SLOW_LINE), "a healthy line named slow"
+
+
+def slow_adapter(run):
+    """An adapter that holds each echo 16 ms: the window says so while the upload goes on."""
+    unit = run.start_unit("--echo-delay", "16")
+    program, window = run.first_start()
+    program.press(window, "push button", "Buton Ayarlarını Gönder")
+
+    def hint_text():
+        try:
+            return "".join(hint.get_description() for hint in find_all(window, "label", SLOW_LINE))
+        except GLib.GError:  # the line was being laid out
+            return ""
+    said = wait_for("the slow-line hint", hint_text)
+    assert said.startswith("Hat yavaş: bayt başına ") and "latency_timer" in said, said
+    assert [role for role, _ in program.windows()] == ["filler"], "a box instead of a line"
+    before = len(unit.received())
+    wait_for("the upload going on", lambda: len(unit.received()) > before + 20)
 
 
 def terminal_send(run):
@@ -301,6 +321,7 @@ FLOWS = {
     "close_main_after_editor": close_main_after_editor,
     "port_picker_cancelled": port_picker_cancelled,
     "stopped_by_logout": stopped_by_logout,
+    "slow_adapter": slow_adapter,
 }
 
 

@@ -4,6 +4,7 @@
 #include "com_port_frame.h"
 #include "group_panel.h"
 #include "image_builder.h"
+#include "link_messages.h"
 #include "main_menu_texts.h"
 #include "panel_state.h"
 #include "terminal_panel.h"
@@ -18,6 +19,9 @@ namespace {
 constexpr int kClientWidth = 850;   // 12750 twips
 constexpr int kClientHeight = 685;  // 10275 twips
 constexpr int kFontPoints = 8;
+// The slow-line hint takes a strip below the controls, which the window grows by.
+constexpr int kHintMargin = 8;
+constexpr int kHintHeight = 44;
 
 QFont windowFont(QFont font)
 {
@@ -44,6 +48,7 @@ Main_Menu::Main_Menu(Tanimlamalar &model, OperatorDialogs &dialogs, UnitSession 
     orderKeyboard();
     connectWindowControls();
     connect(&session_, &UnitSession::progress, this, &Main_Menu::showProgress);
+    connect(&session_, &UnitSession::slowLine, this, [this](TransferMode, double ms) { showSlowLine(ms); });
 }
 
 Main_Menu::~Main_Menu()
@@ -103,6 +108,22 @@ void Main_Menu::showProgress(TransferMode kind, const QString &caption) const
     case TransferMode::None:
         break;
     }
+}
+
+// Not a box: the upload goes on, and the operator reads why it is slow while it does.
+void Main_Menu::showSlowLine(double msPerByte)
+{
+    if (!slowLineHint_) {
+        slowLineHint_ = new QLabel(this);
+        slowLineHint_->setAccessibleName(QStringLiteral("Hat uyarısı"));
+        slowLineHint_->setWordWrap(true);
+        slowLineHint_->setStyleSheet(QStringLiteral("color: #a00000;"));
+        slowLineHint_->setGeometry(kHintMargin, kClientHeight, kClientWidth - 2 * kHintMargin, kHintHeight);
+        setFixedSize(kClientWidth, kClientHeight + kHintHeight + kHintMargin);
+    }
+    slowLineHint_->setText(slowLineMessage(msPerByte));
+    slowLineHint_->setAccessibleDescription(slowLineHint_->text());
+    slowLineHint_->show();
 }
 
 // Closing the main window ends the application, the hidden editor window with it.

@@ -48,6 +48,7 @@ private:
     void connectWindowControls();
     void orderKeyboard();
     void showProgress(TransferMode kind, const QString &caption) const;
+    void showSlowLine(double msPerByte);
 
     // The controls on the window itself
     void Ticket_Editor_Click();
@@ -69,4 +70,5 @@ private:
     QComboBox *Saat_Cipi_Combo = nullptr;
     QPushButton *cmdTarihSaat = nullptr;
     QLabel *Label20 = nullptr;
+    QLabel *slowLineHint_ = nullptr;  // below the window's own controls, shown when needed
 };
