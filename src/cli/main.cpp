@@ -2,6 +2,7 @@
 // command line, through the same session with the unit as the window.
 #include "error_output.h"
 #include "exit_status.h"
+#include "link_messages.h"
 #include "port_listing.h"
 #include "send_inputs.h"
 #include "send_job.h"
@@ -93,6 +94,11 @@ int sendAll(SendOptions options, ErrorOutput &out, const StopRequests &stopReque
         out.line(portFaultMessage(port, opening));
         return ExitStatus::PortFault;
     }
+    // The trace tells support whether the driver took the request; a refusal is worth a hint.
+    if (opening.lowLatency == PortOpening::LowLatency::Refused)
+        out.line(lowLatencyRefusedMessage());
+    if (trace.lines && opening.lowLatency != PortOpening::LowLatency::NotOffered)
+        trace.lines->note(sendTexts::lowLatencyNote(opening.lowLatency == PortOpening::LowLatency::Granted));
     SendJob job(session, *model, out, options, trace.lines.get());
     QObject::connect(&job, &SendJob::done, &job, [](int status) { QCoreApplication::exit(status); });
     QObject::connect(&stopRequests, &StopRequests::requested, &job, &SendJob::stop);

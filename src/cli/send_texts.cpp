@@ -201,6 +201,11 @@ QString stoppedEnding()
     return QStringLiteral("durduruldu");
 }
 
+QString lowLatencyNote(bool granted)
+{
+    return granted ? QStringLiteral("düşük gecikme kipi: açık") : QStringLiteral("düşük gecikme kipi: sürücü açmadı");
+}
+
 QString version()
 {
     return QStringLiteral("bilvex-send %1\n").arg(QStringLiteral(BILVEX_VERSION));

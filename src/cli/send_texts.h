@@ -44,6 +44,8 @@ QString summary(const QString &what, int sent, int total, int wrongEchoes, doubl
 QString silentEnding();
 QString lostEnding();
 QString stoppedEnding();
+// The trace's note on the driver's low-latency mode.
+QString lowLatencyNote(bool granted);
 // "bilvex-send 3.4.0"
 QString version();
 

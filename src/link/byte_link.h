@@ -12,6 +12,9 @@ struct PortOpening {
     enum class Result { Opened, InUse, NotFound, NoPermission, LockLeftBehind, Failed };
     Result result = Result::NotFound;
     QString reason;  // empty when opened
+    // Whether the driver passes each received byte on at once (Linux's low-latency mode).
+    enum class LowLatency { NotOffered, Granted, Refused };
+    LowLatency lowLatency = LowLatency::NotOffered;
 };
 
 // The serial port as the transfer engine sees it; tests put a scripted unit behind it.

@@ -34,6 +34,13 @@ QString slowLineMessage(double msPerByte)
         .arg(latencyTimerFix());
 }
 
+QString lowLatencyRefusedMessage()
+{
+    return QStringLiteral("Seri port sürücüsü düşük gecikme kipini açmadı; yankılar adaptörün gecikme süresi "
+                          "kadar bekleyebilir. %1")
+        .arg(latencyTimerFix());
+}
+
 QString portMissingReason()
 {
     return QStringLiteral("Port bulunamadı.");

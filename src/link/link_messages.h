@@ -21,6 +21,8 @@ QString portLostMessage(const QString &portText);
 // The answers take msPerByte, far beyond the line's own time: the likely cause (an adapter's
 // latency timer) and this platform's fix.
 QString slowLineMessage(double msPerByte);
+// The driver kept its low-latency mode off: echoes may wait for the adapter's timer.
+QString lowLatencyRefusedMessage();
 // Each platform's way to set an adapter's latency timer.
 QString latencyTimerFix();
 

@@ -1,5 +1,7 @@
 #include "port_listing.h"
 
+#include "link_messages.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSerialPortInfo>
@@ -41,6 +43,33 @@ QString byIdName(const QString &device, const QString &folder)
         return entry.isSymLink() && entry.canonicalFilePath() == target;
     });
     return link == entries.cend() ? QString() : link->absoluteFilePath();
+}
+
+QString chipMakerOf(quint16 vendorId)
+{
+    switch (vendorId) {
+    case 0x0403:
+        return QStringLiteral("FTDI");
+    case 0x067B:
+        return QStringLiteral("Prolific");
+    case 0x10C4:
+        return QStringLiteral("Silicon Labs");
+    case 0x1A86:
+        return QStringLiteral("WCH");
+    default:
+        return {};
+    }
+}
+
+QString adapterText(const PortDescription &port)
+{
+    QString text = port.chipMaker;
+    if (port.latencyTimerMs < 0)
+        return text;
+    text += QStringLiteral(", %1 ms gecikme").arg(port.latencyTimerMs);
+    if (port.latencyTimerMs > kHighestFineLatencyMs)
+        text += QStringLiteral(" — gönderimi yavaşlatır. ") + latencyTimerFix();
+    return text;
 }
 
 QString portListingLine(const PortDescription &port)

@@ -12,7 +12,25 @@ struct PortDescription {
     QString manufacturer;
     QString serialNumber;
     QString byIdName;  // empty where there is none
+    QString chipMaker = {};  // of the USB adapter's chip, where known: "FTDI", "Prolific"...
+    int latencyTimerMs = -1;  // an FTDI adapter's latency timer; -1 where none is known
 };
+
+// Above this an adapter holds the unit's echoes long enough to slow an upload down.
+constexpr int kHighestFineLatencyMs = 2;
+
+// The maker of a USB serial chip by its USB vendor number; empty for one not known here.
+QString chipMakerOf(quint16 vendorId);
+
+// Each platform's part: the latency timer the driver of an FTDI adapter uses for the port,
+// in milliseconds; -1 where the port has none or it cannot be read. Linux reads it under
+// `sysfs` (/sys/bus/usb-serial/devices/ttyUSBn/latency_timer), Windows from the driver's
+// registry key (HKLM\SYSTEM\CurrentControlSet\Enum\FTDIBUS\...\Device Parameters).
+int latencyTimerOf(const QString &device, const QString &sysfs = QStringLiteral("/sys/bus/usb-serial/devices"));
+
+// The picker's text for an adapter's chip and latency: "FTDI, 16 ms gecikme", with the
+// way to shorten it when it is above kHighestFineLatencyMs.
+QString adapterText(const PortDescription &port);
 
 // The ports the system reports now, in the order of their device names.
 QList<PortDescription> availablePortDescriptions();

@@ -1,5 +1,8 @@
 #include "port_listing.h"
 
+#include <QFile>
+#include <QFileInfo>
+
 namespace {
 
 // udev's stable names for serial adapters.
@@ -9,8 +12,24 @@ const QString kByIdFolder = QStringLiteral("/dev/serial/by-id");
 
 PortDescription describePort(const QSerialPortInfo &info)
 {
-    return {info.systemLocation(), info.description(), info.manufacturer(), info.serialNumber(),
-            byIdName(info.systemLocation(), kByIdFolder)};
+    return {info.systemLocation(),
+            info.description(),
+            info.manufacturer(),
+            info.serialNumber(),
+            byIdName(info.systemLocation(), kByIdFolder),
+            info.hasVendorIdentifier() ? chipMakerOf(info.vendorIdentifier()) : QString(),
+            latencyTimerOf(info.systemLocation())};
+}
+
+int latencyTimerOf(const QString &device, const QString &sysfs)
+{
+    QFile value(sysfs + QLatin1Char('/') + QFileInfo(QFileInfo(device).canonicalFilePath()).fileName() +
+                QStringLiteral("/latency_timer"));
+    if (!value.open(QIODevice::ReadOnly))
+        return -1;
+    bool ok = false;
+    const int ms = value.readAll().trimmed().toInt(&ok);
+    return ok ? ms : -1;
 }
 
 bool portsHaveStableNames()

@@ -31,13 +31,13 @@ PortOpening SerialPort::openDevice(const QString &device)
     port_->setFlowControl(QSerialPort::NoFlowControl);
     if (!port_->open(QIODevice::ReadWrite))
         return openFailure(device);
-    serialSystem::requestLowLatency(*port_);
+    const PortOpening::LowLatency lowLatency = serialSystem::requestLowLatency(*port_);
     // Nothing is asked of the unit before the start byte: whatever waits in the driver (an
     // echo that was on its way when an earlier program stopped) would be taken for its answer.
     port_->clear(QSerialPort::Input);
     notOpenReason_.clear();
     lost_ = false;
-    return {PortOpening::Result::Opened, {}};
+    return {PortOpening::Result::Opened, {}, lowLatency};
 }
 
 PortOpening SerialPort::openFailure(const QString &device)

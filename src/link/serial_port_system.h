@@ -1,5 +1,7 @@
 #pragma once
 
+#include "byte_link.h"
+
 #include <QByteArray>
 #include <QSerialPort>
 #include <QString>
@@ -9,8 +11,9 @@
 // What the serial port asks of the operating system beyond Qt: each platform has its file.
 namespace serialSystem {
 
-// Asks the driver to pass every received byte on at once, where the driver can.
-void requestLowLatency(QSerialPort &port);
+// Asks the driver to pass every received byte on at once, where the driver can: whether it
+// did (a pseudo-terminal, or Windows, offers no such mode).
+PortOpening::LowLatency requestLowLatency(QSerialPort &port);
 
 // False only when this user may not use the device at all (a missing permission, not a
 // port held by another program).

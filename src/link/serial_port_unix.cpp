@@ -23,14 +23,21 @@ namespace serialSystem {
 
 // Without low-latency mode a USB-serial adapter holds every echo up to its latency timer
 // (16 ms), which would stretch a terminal upload several times over. Ptys refuse; that is fine.
-void requestLowLatency([[maybe_unused]] QSerialPort &port)
+PortOpening::LowLatency requestLowLatency([[maybe_unused]] QSerialPort &port)
 {
 #ifdef Q_OS_LINUX
     serial_struct info{};
     if (::ioctl(descriptorOf(port), TIOCGSERIAL, &info) != 0)
-        return;
+        return PortOpening::LowLatency::NotOffered;
     info.flags |= ASYNC_LOW_LATENCY;
     ::ioctl(descriptorOf(port), TIOCSSERIAL, &info);
+    // Read back: some drivers take the call and keep their old flags.
+    serial_struct now{};
+    if (::ioctl(descriptorOf(port), TIOCGSERIAL, &now) == 0 && (now.flags & ASYNC_LOW_LATENCY))
+        return PortOpening::LowLatency::Granted;
+    return PortOpening::LowLatency::Refused;
+#else
+    return PortOpening::LowLatency::NotOffered;
 #endif
 }
 

@@ -47,8 +47,9 @@ QObject *completionNotifierOf(QSerialPort &port)
 // in Device Manager.
 namespace serialSystem {
 
-void requestLowLatency(QSerialPort &)
+PortOpening::LowLatency requestLowLatency(QSerialPort &)
 {
+    return PortOpening::LowLatency::NotOffered;
 }
 
 bool mayUseDevice(const QString &)

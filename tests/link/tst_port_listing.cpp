@@ -15,6 +15,8 @@ private slots:
     void byIdNameFollowsTheLinks_data();
     void byIdNameFollowsTheLinks();
     void lineMarksUnknownFields();
+    void adapterShowsItsLatency_data();
+    void adapterShowsItsLatency();
 };
 
 // A folder laid out as udev lays out /dev: device nodes, and by-id links made relative.
@@ -69,6 +71,45 @@ void TestPortListing::lineMarksUnknownFields()
                                                   "/dev/serial/by-id/usb-FTDI_FT232R_A10KZ3XY-if00-port0"));
     const PortDescription builtIn{QStringLiteral("/dev/ttyS0"), {}, {}, {}, {}};
     QCOMPARE(portListingLine(builtIn), QStringLiteral("/dev/ttyS0\t-\t-\t-\t-"));
+}
+
+void TestPortListing::adapterShowsItsLatency_data()
+{
+    QTest::addColumn<quint16>("vendor");
+    QTest::addColumn<QByteArray>("latencyFile");  // empty: none
+    QTest::addColumn<QString>("shown");          // the start of the picker's text
+    QTest::addColumn<bool>("hinted");            // with the way to shorten it
+    QTest::newRow("FTDI at its default") << quint16(0x0403) << QByteArray("16\n") << "FTDI, 16 ms gecikme" << true;
+    QTest::newRow("FTDI set to 1 ms") << quint16(0x0403) << QByteArray("1\n") << "FTDI, 1 ms gecikme" << false;
+    QTest::newRow("FTDI at 2 ms") << quint16(0x0403) << QByteArray("2") << "FTDI, 2 ms gecikme" << false;
+    QTest::newRow("Prolific, no timer") << quint16(0x067B) << QByteArray() << "Prolific" << false;
+    QTest::newRow("an unreadable value") << quint16(0x0403) << QByteArray("?") << "FTDI" << false;
+    QTest::newRow("a chip not known here") << quint16(0x1234) << QByteArray() << "" << false;
+}
+
+// The driver's own value, read where Linux shows it for the device the port leads to.
+void TestPortListing::adapterShowsItsLatency()
+{
+    QFETCH(quint16, vendor);
+    QFETCH(QByteArray, latencyFile);
+    QFETCH(QString, shown);
+    QFETCH(bool, hinted);
+    QTemporaryDir root;
+    QVERIFY(QDir(root.path()).mkpath(QStringLiteral("dev")) && QDir(root.path()).mkpath(QStringLiteral("sys/ttyUSB3")));
+    QFile node(root.filePath(QStringLiteral("dev/ttyUSB3")));
+    QVERIFY(node.open(QIODevice::WriteOnly));
+    QVERIFY(QFile::link(node.fileName(), root.filePath(QStringLiteral("dev/com1"))));
+    if (!latencyFile.isEmpty()) {
+        QFile value(root.filePath(QStringLiteral("sys/ttyUSB3/latency_timer")));
+        QVERIFY(value.open(QIODevice::WriteOnly));
+        value.write(latencyFile);
+    }
+    PortDescription port;
+    port.chipMaker = chipMakerOf(vendor);
+    port.latencyTimerMs = latencyTimerOf(root.filePath(QStringLiteral("dev/com1")), root.filePath(QStringLiteral("sys")));
+    const QString text = adapterText(port);
+    QVERIFY2(text.left(shown.size()) == shown, qPrintable(text));
+    QCOMPARE(text.contains(QStringLiteral("latency_timer")), hinted);
 }
 
 QTEST_GUILESS_MAIN(TestPortListing)

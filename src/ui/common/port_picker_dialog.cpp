@@ -18,7 +18,7 @@ QStringList columnTitles()
         titles.append(QStringLiteral("Kalıcı ad"));
     if (portAccessIsKnown())
         titles.append(QStringLiteral("Durum"));
-    return titles + QStringList{QStringLiteral("Com port")};
+    return titles + QStringList{QStringLiteral("Com port"), QStringLiteral("Adaptör")};
 }
 
 QStringList rowCells(const PortRow &port)
@@ -28,7 +28,7 @@ QStringList rowCells(const PortRow &port)
         cells.append(port.port.byIdName);
     if (portAccessIsKnown())
         cells.append(portAccessText(port.access));
-    return cells + QStringList{port.mappedAs};
+    return cells + QStringList{port.mappedAs, adapterText(port.port)};
 }
 
 constexpr int kWidth = 900;
