@@ -12,4 +12,9 @@ QString listedPortFields()
     return QStringLiteral("aygıt, açıklama, üretici, seri numarası, by-id adı");
 }
 
+QString settingsPlacesNote()
+{
+    return {};
+}
+
 }  // namespace sendTexts

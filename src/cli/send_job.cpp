@@ -40,7 +40,8 @@ SendJob::SendJob(UnitSession &session, Tanimlamalar &model, ErrorOutput &out, co
     connect(&session_, &UnitSession::linkLost, this, [this] { fail(sendTexts::lostEnding()); });
     connect(&session_.engine(), &TransferEngine::echoMismatch, this, [this] { ++wrongInTransfer_; });
     // Said once, as it happens: an operator waiting on a slow upload learns why at once.
-    connect(&session_, &UnitSession::slowLine, this, [this](TransferMode, double ms) { out_.line(slowLineMessage(ms)); });
+    connect(&session_, &UnitSession::slowLine, this,
+            [this](TransferMode, double ms) { out_.line(slowLineMessage(ms)); });
 }
 
 void SendJob::start()

@@ -63,6 +63,7 @@ QString help()
                                    "\n"
                                    "Ayarlar dosyası:\n"
                                    "  %3\n"
+                                   "%4"
                                    "\n"
                                    "Çıkış durumu:\n"
                                    "  0  Bütün yankılar doğru\n"
@@ -72,7 +73,8 @@ QString help()
                                    "  3  Port açılamadı; hiçbir şey gönderilmedi\n"
                                    "  4  Ünite yanıt vermedi, bağlantı kesildi ya da gönderim durduruldu\n"
                                    "     (Ctrl-C, SIGTERM, konsol kapandı)\n")
-                        .arg(portExample(), listedPortFields(), QDir::toNativeSeparators(settingsFilePath()));
+                        .arg(portExample(), listedPortFields(), QDir::toNativeSeparators(settingsFilePath()),
+                             settingsPlacesNote());
 }
 
 QString usageFault(const QString &reason)

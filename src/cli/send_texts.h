@@ -10,6 +10,8 @@ QString help();
 // Each platform's: a port name for the help's example, and the fields --list-ports prints.
 QString portExample();
 QString listedPortFields();
+// Where else the settings file may be, after its path in the help; empty where nowhere.
+QString settingsPlacesNote();
 // A command line not understood: the reason, then where to find the usage.
 QString usageFault(const QString &reason);
 QString unknownOption(const QString &option);

@@ -11,8 +11,8 @@ struct PortDescription {
     QString description;
     QString manufacturer;
     QString serialNumber;
-    QString byIdName;  // empty where there is none
-    QString chipMaker = {};  // of the USB adapter's chip, where known: "FTDI", "Prolific"...
+    QString byIdName;         // empty where there is none
+    QString chipMaker = {};   // of the USB adapter's chip, where known: "FTDI", "Prolific"...
     int latencyTimerMs = -1;  // an FTDI adapter's latency timer; -1 where none is known
 };
 

@@ -31,8 +31,9 @@ int latencyTimerOf(const QString &device, const QString &)
         devices.beginGroup(adapter);
         for (const QString &instance : devices.childGroups()) {
             const QString parameters = instance + QStringLiteral("/Device Parameters/");
-            if (devices.value(parameters + QStringLiteral("PortName")).toString().compare(device, Qt::CaseInsensitive) ==
-                0) {
+            if (devices.value(parameters + QStringLiteral("PortName"))
+                    .toString()
+                    .compare(device, Qt::CaseInsensitive) == 0) {
                 bool ok = false;
                 const int ms = devices.value(parameters + QStringLiteral("LatencyTimer")).toInt(&ok);
                 return ok ? ms : -1;

@@ -39,7 +39,7 @@ double RoundTrips::medianMs() const
     if (used == 0)
         return 0;
     std::array<float, kWindow> sorted = lastMs_;
-    const auto middle = sorted.begin() + used / 2;
+    auto *const middle = sorted.begin() + used / 2;
     std::nth_element(sorted.begin(), middle, sorted.begin() + used);
     return *middle;
 }

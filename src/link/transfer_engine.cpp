@@ -2,7 +2,6 @@
 
 #include "number_conversions.h"
 
-
 namespace {
 
 constexpr std::chrono::milliseconds kReadDelay{2};

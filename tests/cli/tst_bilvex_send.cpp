@@ -445,9 +445,10 @@ void TestBilvexSend::slowAdapterIsNamedOnce()
     QProcess send;
     send.start(QStringLiteral(BILVEX_SEND), {QStringLiteral("--port"), unit.devicePath(), QStringLiteral("buttons")});
     QString said;
-    QTRY_VERIFY_WITH_TIMEOUT((said += QString::fromUtf8(send.readAllStandardError())).contains(QStringLiteral("Hat yavaş")) ||
-                                 unit.received().size() > 300,
-                             20000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        (said += QString::fromUtf8(send.readAllStandardError())).contains(QStringLiteral("Hat yavaş")) ||
+            unit.received().size() > 300,
+        20000);
     ::kill(pid_t(send.processId()), SIGTERM);
     QVERIFY(send.waitForFinished(10000));
     said += QString::fromUtf8(send.readAllStandardError());

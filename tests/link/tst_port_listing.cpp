@@ -77,8 +77,8 @@ void TestPortListing::adapterShowsItsLatency_data()
 {
     QTest::addColumn<quint16>("vendor");
     QTest::addColumn<QByteArray>("latencyFile");  // empty: none
-    QTest::addColumn<QString>("shown");          // the start of the picker's text
-    QTest::addColumn<bool>("hinted");            // with the way to shorten it
+    QTest::addColumn<QString>("shown");           // the start of the picker's text
+    QTest::addColumn<bool>("hinted");             // with the way to shorten it
     QTest::newRow("FTDI at its default") << quint16(0x0403) << QByteArray("16\n") << "FTDI, 16 ms gecikme" << true;
     QTest::newRow("FTDI set to 1 ms") << quint16(0x0403) << QByteArray("1\n") << "FTDI, 1 ms gecikme" << false;
     QTest::newRow("FTDI at 2 ms") << quint16(0x0403) << QByteArray("2") << "FTDI, 2 ms gecikme" << false;
@@ -106,7 +106,8 @@ void TestPortListing::adapterShowsItsLatency()
     }
     PortDescription port;
     port.chipMaker = chipMakerOf(vendor);
-    port.latencyTimerMs = latencyTimerOf(root.filePath(QStringLiteral("dev/com1")), root.filePath(QStringLiteral("sys")));
+    port.latencyTimerMs =
+        latencyTimerOf(root.filePath(QStringLiteral("dev/com1")), root.filePath(QStringLiteral("sys")));
     const QString text = adapterText(port);
     QVERIFY2(text.left(shown.size()) == shown, qPrintable(text));
     QCOMPARE(text.contains(QStringLiteral("latency_timer")), hinted);

@@ -18,8 +18,7 @@ void TestRoundTrips::slowLineIsToldOnce_data()
     QTest::newRow("a healthy line") << QList<double>{4.2, 4.3, 4.1, 4.4} << 0;
     QTest::newRow("a 16 ms latency timer") << QList<double>{19, 19, 19, 19} << 100;
     QTest::newRow("a busy spell of late answers") << QList<double>{4.2, 4.2, 40, 4.2, 4.2, 4.2} << 0;
-    QTest::newRow("the adapter slows down after 100 bytes")
-        << QList<double>{4.2, 4.2, 4.2, 4.2, 19, 19, 19, 19} << 150;
+    QTest::newRow("the adapter slows down after 100 bytes") << QList<double>{4.2, 4.2, 4.2, 4.2, 19, 19, 19, 19} << 150;
     QTest::newRow("just above the limit") << QList<double>{8.5, 8.5, 8.5, 8.5} << 100;
 }
 

@@ -10,8 +10,8 @@
 #include <QFile>
 
 #include <array>
-#include <chrono>
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <poll.h>
@@ -117,7 +117,7 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "bilvex-unit-sim: %s\n", qPrintable(line.error()));
         return 1;
     }
-    Unit unit{line, {}, UnitResponder(options.faults), LinePacer(options.pace), QFile(options.recordPath),
+    Unit unit{line,          {}, UnitResponder(options.faults), LinePacer(options.pace), QFile(options.recordPath),
               options.faults};
     if (!options.recordPath.isEmpty() && !unit.record.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         std::fprintf(stderr, "bilvex-unit-sim: cannot write %s\n", qPrintable(options.recordPath));
