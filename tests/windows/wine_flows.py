@@ -259,10 +259,17 @@ class Flows:
         """The Windows bilvex-send on COM1, which leads to the unit; its finished process."""
         self.wine.map_com1(unit.device)
         self.wine.start_server()
+        self.wine.run("cmd", "/c", "exit")  # the prefix's services up before the launcher runs
         launcher = windows_path(os.path.join(self.serial_tools, "wcerun.exe"))
         send = windows_path(os.path.join(package, "bilvex-send.exe"))
-        return self.wine.run(launcher, send, "--port", "COM1", *what, timeout=240,
-                             extra_env={"LD_PRELOAD": os.path.join(self.serial_tools, "ptyserial.so")})
+        for _ in range(2):
+            result = self.wine.run(launcher, send, "--port", "COM1", *what, timeout=240,
+                                   extra_env={"LD_PRELOAD": os.path.join(self.serial_tools, "ptyserial.so")})
+            # The launcher itself failed to create the process (Wine's error 1359, seen once on
+            # a fresh server): that is the test tool's, and it is tried once more.
+            if not (result.returncode == 126 and b"wcerun: cannot start" in result.stderr):
+                break
+        return result
 
     def unit(self, name, *options):
         return SimulatedUnit(self.sim, os.path.join(self.work, name + ".bin"), *options)
