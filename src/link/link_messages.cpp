@@ -1,6 +1,7 @@
 #include "link_messages.h"
 
 #include "number_conversions.h"
+#include "port_messages.h"
 
 QString echoMismatchMessage(uint8_t sent, uint8_t received)
 {

@@ -23,8 +23,6 @@ QString portLostMessage(const QString &portText);
 QString slowLineMessage(double msPerByte);
 // The driver kept its low-latency mode off: echoes may wait for the adapter's timer.
 QString lowLatencyRefusedMessage();
-// Each platform's way to set an adapter's latency timer.
-QString latencyTimerFix();
 
 // Why the port could not be opened.
 QString portMissingReason();

@@ -1,5 +1,7 @@
 #include "port_picker_dialog.h"
 
+#include "port_messages.h"
+
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>

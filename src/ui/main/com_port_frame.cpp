@@ -5,6 +5,7 @@
 #include "operator_dialogs.h"
 #include "platform_paths.h"
 #include "port_choice.h"
+#include "port_mapping.h"
 #include "settings_messages.h"
 
 #include <QLineEdit>

@@ -1,6 +1,7 @@
 // The two panels in use: every stepper on its own box, the enable row, Reset, switching
 // terminals and groups, typed values, the slots the panel never shows, and the free controls.
 #include "main_menu_fixture.h"
+#include "port_messages.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,5 +1,7 @@
 #include "port_access_unix.h"
 
+#include "port_listing.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>

@@ -1,6 +1,6 @@
 #include "port_listing.h"
 
-#include "link_messages.h"
+#include "port_messages.h"
 
 #include <QDir>
 #include <QFileInfo>

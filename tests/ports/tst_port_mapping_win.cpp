@@ -1,4 +1,5 @@
-#include "port_choice.h"
+#include "port_mapping.h"
+#include "port_messages.h"
 #include "port_names.h"
 
 #include <QtTest>

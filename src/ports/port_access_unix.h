@@ -1,6 +1,6 @@
 #pragma once
 
-#include "port_choice.h"
+#include "port_access.h"
 
 #include <QStringList>
 

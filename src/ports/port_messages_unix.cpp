@@ -1,4 +1,4 @@
-#include "link_messages.h"
+#include "port_messages.h"
 
 QString latencyTimerFix()
 {
