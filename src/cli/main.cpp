@@ -12,6 +12,7 @@
 #include "serial_port.h"
 #include "stderr_dialogs.h"
 #include "stop_requests.h"
+#include "trace_target.h"
 #include "tracing_link.h"
 #include "unit_session.h"
 
@@ -80,6 +81,14 @@ int sendAll(SendOptions options, ErrorOutput &out, const StopRequests &stopReque
         out.line(fault);
         return ExitStatus::InputFault;
     }
+    QStringList inputs{options.settingsFile};
+    for (const SendItem &item : options.items)
+        inputs << item.layoutFile;
+    const QString refusal = options.traceFile.isEmpty() ? QString() : traceRefusal(options.traceFile, inputs);
+    if (!refusal.isEmpty()) {
+        out.line(refusal);
+        return ExitStatus::InputFault;
+    }
     Trace trace;
     if (!openTrace(trace, options.traceFile)) {
         out.line(sendTexts::traceUnwritable(options.traceFile));
@@ -105,7 +114,13 @@ int sendAll(SendOptions options, ErrorOutput &out, const StopRequests &stopReque
     if (stopRequests.wasRequested())
         return ExitStatus::UnitLost;
     QTimer::singleShot(0, &job, &SendJob::start);
-    return QCoreApplication::exec();
+    const int status = QCoreApplication::exec();
+    if (trace.lines) {
+        trace.lines->finish();
+        if (trace.lines->failed())
+            out.line(sendTexts::traceUnwritable(options.traceFile));
+    }
+    return status;
 }
 
 }  // namespace
@@ -115,6 +130,7 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("bilvex-send"));
     prepareConsole();
+    keepRunningOnFailedWrites();
     ErrorOutput out(errorOutputIsTerminal());
     const CommandLine line = parseCommandLine(QCoreApplication::arguments().mid(1));
     if (!line.fault.isEmpty()) {

@@ -54,7 +54,9 @@ QString help()
                                    "                     her bayt ve gelen her yanıt bir satır, ör.\n"
                                    "                     \"12.345 > AA\" ve \"14.567 < AA\" (başlangıçtan bu\n"
                                    "                     yana milisaniye, yön, onaltılık baytlar); her\n"
-                                   "                     gönderimin sonunda bir \"=\" satırı\n"
+                                   "                     gönderimin sonunda bir \"=\" satırı. Yeni bir ad\n"
+                                   "                     ya da sıradan bir dosya olmalı, okunan dosyalardan\n"
+                                   "                     biri olamaz\n"
                                    "  --list-ports       Seri portları listeler, sekmeyle ayrılmış:\n"
                                    "                     %2\n"
                                    "                     (bilinmeyen: -)\n"
@@ -132,6 +134,20 @@ QString noSettingsFile()
 QString traceUnwritable(const QString &path)
 {
     return QStringLiteral("Kayıt dosyası yazılamadı: %1").arg(QDir::toNativeSeparators(path));
+}
+
+QString traceNotAFile(const QString &path)
+{
+    return QStringLiteral("Kayıt dosyası sıradan bir dosya değil (aygıt, boru, soket ya da klasör): %1; "
+                          "hiçbir şey gönderilmedi.")
+        .arg(QDir::toNativeSeparators(path));
+}
+
+QString traceIsAnInput(const QString &path)
+{
+    return QStringLiteral("Kayıt dosyası, gönderimin okuduğu dosyanın kendisi: %1. Kayıt onun yerine yazılırdı; "
+                          "başka bir ad veriniz. Hiçbir şey gönderilmedi.")
+        .arg(QDir::toNativeSeparators(path));
 }
 
 QString layoutUnreadable(const QString &path)

@@ -29,6 +29,10 @@ QString settingsFileLine(const QString &path);
 QString noSettingsFile();
 QString layoutUnreadable(const QString &path);
 QString traceUnwritable(const QString &path);
+// --trace names a device, pipe, socket or folder.
+QString traceNotAFile(const QString &path);
+// --trace names the settings file or a layout file of the same call.
+QString traceIsAnInput(const QString &path);
 
 // The device a COM port number led to.
 QString deviceLine(const QString &device);

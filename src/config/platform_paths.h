@@ -12,23 +12,30 @@ extern const QString kShownSettingsPath;
 QString settingsFolder();
 
 // The settings file. Linux: in that folder. Windows: the VirtualStore copy where there is
-// one (see saveTargets), else the shown path.
+// one (see saveRoute), else the shown path.
 QString settingsFilePath();
 
-// Where a save of the file at `path` may go, in order: where one refuses this user the right
-// to create or change the file, the next is tried. On Windows the shown path is followed by
-// %LOCALAPPDATA%\VirtualStore\ZEMRA_Bilvex_Polynet_Ver_3_04.txt, where Windows' file
-// virtualization put the saves of the program this tool replaces for every user who was not
-// elevated, and where its reads found them; so the old and the new program share one file.
-QStringList saveTargets(const QString &path);
+// Where the copies of earlier settings files are kept. Linux: $XDG_CONFIG_HOME/bilvex/yedekler;
+// Windows: %LOCALAPPDATA%\bilvex\yedekler, where a standard user may write.
+QString backupsFolder();
+
+// How this platform saves the file at a path, decided here and nowhere else.
+struct SaveRoute {
+    // Where the save may go, in order: where one refuses this user the right to create or
+    // change the file, the next is tried. On Windows the shown path is followed by
+    // %LOCALAPPDATA%\VirtualStore\ZEMRA_Bilvex_Polynet_Ver_3_04.txt, where Windows' file
+    // virtualization put the saves of the program this tool replaces for every user who was
+    // not elevated, and where its reads found them; so the old and the new program share one file.
+    QStringList targets;
+    // Whether a save that cannot make a temporary file beside the file rewrites the file in
+    // place by its own code (Windows), rather than through Qt's fallback (Unix).
+    bool rewritesInPlaceItself = false;
+};
+SaveRoute saveRoute(const QString &path);
 
 // Whether the write that has just failed found the disk full: the system's own error, read
 // at once, before another call can replace it.
 bool lastWriteFoundDiskFull();
-
-// Whether a save that cannot make a temporary file beside the file rewrites the file in
-// place by its own code (on Windows), rather than through Qt's fallback (on Unix).
-bool saveRewritesInPlaceItself();
 
 // Whether opening the path could wait for another program (a named pipe or a socket).
 bool mayBlockWhenOpened(const QString &path);

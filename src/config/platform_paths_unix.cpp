@@ -19,20 +19,20 @@ QString settingsFilePath()
     return settingsFolder() + QStringLiteral("/ZEMRA_Bilvex_Polynet_Ver_3_04.txt");
 }
 
-QStringList saveTargets(const QString &path)
+QString backupsFolder()
 {
-    return {path};
+    return settingsFolder() + QStringLiteral("/yedekler");
+}
+
+// Qt's save file writes into the file itself where it cannot make its temporary file.
+SaveRoute saveRoute(const QString &path)
+{
+    return {{path}, false};
 }
 
 bool lastWriteFoundDiskFull()
 {
     return errno == ENOSPC || errno == EDQUOT;
-}
-
-// Qt's save file writes into the file itself where it cannot make its temporary file.
-bool saveRewritesInPlaceItself()
-{
-    return false;
 }
 
 bool mayBlockWhenOpened(const QString &path)

@@ -34,24 +34,26 @@ QString settingsFilePath()
     return kShownSettingsPath;
 }
 
-QStringList saveTargets(const QString &path)
+QString backupsFolder()
+{
+    if (qEnvironmentVariableIsEmpty("LOCALAPPDATA"))
+        return {};
+    return QDir::toNativeSeparators(qEnvironmentVariable("LOCALAPPDATA") + QStringLiteral("/bilvex/yedekler"));
+}
+
+// Qt's save file gives up where it cannot make its temporary file beside the settings file
+// (its fallback exists only on Unix): C:\ for a standard user.
+SaveRoute saveRoute(const QString &path)
 {
     if (isShownPath(path) && !qEnvironmentVariableIsEmpty("LOCALAPPDATA"))
-        return {path, virtualStoreCopy()};
-    return {path};
+        return {{path, virtualStoreCopy()}, true};
+    return {{path}, true};
 }
 
 bool lastWriteFoundDiskFull()
 {
     const DWORD error = GetLastError();
     return error == ERROR_DISK_FULL || error == ERROR_HANDLE_DISK_FULL;
-}
-
-// Qt's save file gives up where it cannot make its temporary file beside the settings file
-// (its fallback exists only on Unix): C:\ for a standard user.
-bool saveRewritesInPlaceItself()
-{
-    return true;
 }
 
 // Named pipes live apart from files on Windows (\\.\pipe\): no file path leads to one.

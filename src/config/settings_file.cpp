@@ -3,6 +3,7 @@
 #include "code_page_1254.h"
 #include "number_conversions.h"
 #include "platform_paths.h"
+#include "settings_backups.h"
 #include "settings_layout.h"
 
 #include <QByteArrayView>
@@ -170,7 +171,7 @@ int writeDirectly(const QString &path, const QByteArray &bytes)
 // Writes the bytes to the path, replacing the old file only after a complete write. Where
 // no file can be made beside it (a folder only an administrator may write, such as the root
 // of drive C: on Windows) yet the file itself may be written, it is rewritten in place instead.
-int writeWhole(const QString &path, const QByteArray &bytes)
+int writeWhole(const QString &path, const QByteArray &bytes, bool rewritesInPlaceItself)
 {
     const QFileInfo info(path);
     if (!QDir().mkpath(info.absolutePath()))
@@ -182,7 +183,7 @@ int writeWhole(const QString &path, const QByteArray &bytes)
     QSaveFile file(path);
     file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly)) {
-        if (info.isFile() && saveRewritesInPlaceItself())
+        if (info.isFile() && rewritesInPlaceItself)
             return writeDirectly(path, bytes);
         return saveOpenFailureCode(file, path);
     }
@@ -222,9 +223,11 @@ int loadSettingsFile(Tanimlamalar &model, const QString &path)
 int saveSettingsFile(const Tanimlamalar &model, const QString &path)
 {
     const QByteArray bytes = settingsFileBytes(model);
+    keepReplacedFile(path, bytes);
     int error = SettingsError::PermissionDenied;
-    for (const QString &target : saveTargets(path)) {
-        error = writeWhole(target, bytes);
+    const SaveRoute route = saveRoute(path);
+    for (const QString &target : route.targets) {
+        error = writeWhole(target, bytes, route.rewritesInPlaceItself);
         if (error != SettingsError::PermissionDenied)
             break;
     }

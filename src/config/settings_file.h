@@ -24,7 +24,7 @@ int loadSettingsFile(Tanimlamalar &model, const QString &path = settingsFilePath
 
 // Writes the whole model to the settings file, replacing it only after a complete write
 // where a file can be made beside it, else rewriting it in place; where this user may do
-// neither, to the platform's next place for it (saveTargets).
+// neither, to the platform's next place for it (saveRoute).
 // Returns SettingsError::None or the failure's code.
 int saveSettingsFile(const Tanimlamalar &model, const QString &path = settingsFilePath());
 

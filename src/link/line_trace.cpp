@@ -18,7 +18,17 @@ LineTrace::LineTrace(QIODevice &out) : out_(out)
 
 LineTrace::~LineTrace()
 {
+    finish();
+}
+
+void LineTrace::finish()
+{
     writePendingAnswer();
+}
+
+bool LineTrace::failed() const
+{
+    return failed_;
 }
 
 void LineTrace::sent(uint8_t byte)
@@ -56,7 +66,10 @@ void LineTrace::writePendingAnswer()
 
 void LineTrace::line(double ms, char direction, const QByteArray &text)
 {
+    if (failed_)
+        return;
     std::array<char, kLineHeadLength> head{};
     const int length = std::snprintf(head.data(), head.size(), "%.3f %c ", ms, direction);
-    out_.write(QByteArray(head.data(), length) + text + '\n');
+    const QByteArray whole = QByteArray(head.data(), length) + text + '\n';
+    failed_ = out_.write(whole) != whole.size();
 }

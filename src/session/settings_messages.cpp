@@ -2,7 +2,12 @@
 
 #include "number_conversions.h"
 #include "platform_paths.h"
+#include "settings_backups.h"
 #include "settings_file.h"
+
+#include <QFileInfo>
+
+#include <cstdio>
 
 QString readFailureMessage(int code)
 {
@@ -23,14 +28,34 @@ QString writeFailureMessage(int code)
     return QStringLiteral("Dosyaya kaydetme fonksiyonu. Hata Kodu: ") + FormatSigned(code);
 }
 
+namespace {
+
+// A file read only in part would lose the rest at the next save: a copy of it as it was
+// found comes first, named in the box that tells of the fault.
+QString asFoundNote(int code)
+{
+    if (code == SettingsError::FileNotFound || !QFileInfo(settingsFilePath()).isFile())
+        return {};
+    const Backup backup = keepBackup(settingsFilePath());
+    if (backup.path.isEmpty()) {
+        std::fprintf(stderr, "%s\n", backupFailedMessage(settingsFilePath(), backup.fault).toUtf8().constData());
+        return {};
+    }
+    return QLatin1Char('\n') + backedUpAsFoundMessage(backup.path);
+}
+
+}  // namespace
+
 StartDecision dosyadan_oku(Tanimlamalar &model, OperatorDialogs &dialogs)
 {
     const int code = loadSettingsFile(model);
     if (code == SettingsError::None)
         return StartDecision::Continue;
-    dialogs.inform(readFailureMessage(code));
-    if (code == SettingsError::PastEndOfFile)
+    if (code == SettingsError::PastEndOfFile) {
+        dialogs.inform(readFailureMessage(code));
         return StartDecision::EndApplication;
+    }
+    dialogs.inform(readFailureMessage(code) + asFoundNote(code));
     if (code == SettingsError::FileNotFound)
         dosyaya_kaydet(model, dialogs);
     return StartDecision::Continue;

@@ -12,8 +12,13 @@
 #include <QProcess>
 #include <QtTest>
 
+#include <algorithm>
 #include <csignal>
+#include <sys/resource.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
 
@@ -108,6 +113,22 @@ QByteArray fileState(const QString &path)
     return file.readAll() + file.fileTime(QFileDevice::FileModificationTime).toString(Qt::ISODateWithMs).toUtf8();
 }
 
+// A socket as a program serving it leaves one: a name in a folder.
+bool makeSocket(const QString &path)
+{
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(path);
+    if (name.size() >= qsizetype(sizeof address.sun_path))
+        return false;
+    std::copy(name.begin(), name.end(), address.sun_path);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    const bool bound = fd >= 0 && ::bind(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0;
+    if (fd >= 0)
+        ::close(fd);
+    return bound;
+}
+
 void writeSettings(const SettingsFolder &folder, const QByteArray &bytes)
 {
     folder.writeFile(bytes);
@@ -160,6 +181,8 @@ private slots:
     void stopRequestsEndTheRunInOrder_data();
     void stopRequestsEndTheRunInOrder();
     void slowAdapterIsNamedOnce();
+    void failedWritesNeverStopTheUpload_data();
+    void failedWritesNeverStopTheUpload();
 };
 
 // The settings file's own COM port (1, linked to the unit) and the tool's own settings file.
@@ -283,6 +306,25 @@ void TestBilvexSend::faultsEndWithTheirStatus_data()
             << site << none << QStringList{QStringLiteral("--settings"), place, QStringLiteral("clock")} << 2
             << QStringLiteral("Dosya okuma fonksiyonu. Hata Kodu:  70") << 0;
     }
+    // The record replaces its file: never an input of the call by any name, never a device,
+    // pipe, socket or folder. Refused before the port is opened.
+    const QString inputTrace = QStringLiteral("Kayıt dosyası, gönderimin okuduğu dosyanın kendisi: %1. Kayıt onun "
+                                              "yerine yazılırdı; başka bir ad veriniz. Hiçbir şey gönderilmedi.");
+    const QString oddTrace = QStringLiteral("Kayıt dosyası sıradan bir dosya değil (aygıt, boru, soket ya da "
+                                            "klasör): %1; hiçbir şey gönderilmedi.");
+    for (const char *trace : {"SETTINGS", "LINK", "DOTTED", "LAYOUT"}) {
+        QTest::addRow("--trace %s", trace)
+            << site << none << QStringList{QStringLiteral("--port"),  QStringLiteral("/dev/no-such-port"),
+                                           QStringLiteral("--trace"), trace,
+                                           QStringLiteral("clock"),   QStringLiteral("ticket=LAYOUT")}
+            << 2 << inputTrace.arg(trace) << 0;
+    }
+    for (const char *trace : {"/dev/null", "PIPE", "SOCKET", "FOLDER", "DANGLING"}) {
+        QTest::addRow("--trace %s", trace) << site << none
+                                           << QStringList{QStringLiteral("--port"), QStringLiteral("/dev/no-such-port"),
+                                                          QStringLiteral("--trace"), trace, QStringLiteral("clock")}
+                                           << 2 << oddTrace.arg(trace) << 0;
+    }
     QTest::newRow("count 300 refuses the terminal image")
         << settingsFileBytes(count300) << none << QStringList{QStringLiteral("clock"), QStringLiteral("terminals")} << 2
         << QStringLiteral("1. Terminal, 1. Öncelikli Buton: 300 gönderilemez.") << 0;
@@ -319,8 +361,30 @@ void TestBilvexSend::faultsEndWithTheirStatus()
     QTemporaryDir places;
     const QString pipe = places.filePath(QStringLiteral("pipe"));
     QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
-    arguments.replaceInStrings(QStringLiteral("PIPE"), pipe);
-    arguments.replaceInStrings(QStringLiteral("FOLDER"), places.path());
+    const QString socket = places.filePath(QStringLiteral("socket"));
+    QVERIFY(makeSocket(socket));
+    const QString layout = places.filePath(QStringLiteral("bilet.txt"));
+    QFile layoutFile(layout);
+    QVERIFY(layoutFile.open(QIODevice::WriteOnly) && layoutFile.write("AB\r\n") == 4);
+    layoutFile.close();
+    QVERIFY(QFile::link(folder.settingsFile(), places.filePath(QStringLiteral("link"))));
+    QVERIFY(QFile::link(places.filePath(QStringLiteral("nowhere")), places.filePath(QStringLiteral("dangling"))));
+    const QFileInfo settingsFile(folder.settingsFile());
+    const QStringList placeholders{QStringLiteral("PIPE"),     QStringLiteral("SOCKET"),  QStringLiteral("FOLDER"),
+                                   QStringLiteral("SETTINGS"), QStringLiteral("LINK"),    QStringLiteral("DOTTED"),
+                                   QStringLiteral("LAYOUT"),   QStringLiteral("DANGLING")};
+    const QStringList paths{pipe,
+                            socket,
+                            places.path(),
+                            folder.settingsFile(),
+                            places.filePath(QStringLiteral("link")),
+                            settingsFile.path() + QStringLiteral("/ports/../") + settingsFile.fileName(),
+                            layout,
+                            places.filePath(QStringLiteral("dangling"))};
+    for (qsizetype k = 0; k < placeholders.size(); ++k) {
+        arguments.replaceInStrings(placeholders.at(k), paths.at(k));
+        said.replace(placeholders.at(k), paths.at(k));
+    }
 
     const Run run = runSend(arguments);
     QCOMPARE(run.status, status);
@@ -461,6 +525,49 @@ void TestBilvexSend::slowAdapterIsNamedOnce()
                                                         "(\\d+\\.\\d) ms/bayt, durduruldu"));
     const QRegularExpressionMatch summary = mean.match(said);
     QVERIFY2(summary.hasMatch() && summary.captured(1).toDouble() >= 16, qPrintable(said));
+}
+
+// A trace that cannot be written (here: beyond the file size this process may write) and an
+// error output nobody reads any more cost the record or the words, never the upload.
+void TestBilvexSend::failedWritesNeverStopTheUpload_data()
+{
+    QTest::addColumn<bool>("errorOutputClosed");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("trace beyond the file size limit") << false << QStringLiteral("Kayıt dosyası yazılamadı: TRACE");
+    QTest::newRow("error output closed by its reader") << true << QString();
+}
+
+void TestBilvexSend::failedWritesNeverStopTheUpload()
+{
+    QFETCH(bool, errorOutputClosed);
+    QFETCH(QString, said);
+    SettingsFolder folder;
+    writeSettings(folder, settingsFileBytes(siteSettings()));
+    UnitSimProcess unit(QStringLiteral(BILVEX_UNIT_SIM), folder.folder() + QStringLiteral("/ports/com1"), {});
+    QVERIFY(unit.started());
+    QTemporaryDir places;
+    const QString trace = places.filePath(QStringLiteral("trace.txt"));
+    said.replace(QStringLiteral("TRACE"), trace);
+
+    QProcess process;
+    process.setChildProcessModifier([] {
+        constexpr rlim_t kTraceRoom = 4096;
+        const rlimit limit{kTraceRoom, kTraceRoom};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    });
+    process.start(QStringLiteral(BILVEX_SEND), {QStringLiteral("--port"), unit.devicePath(), QStringLiteral("--trace"),
+                                                trace, QStringLiteral("buttons")});
+    QVERIFY(process.waitForStarted());
+    if (errorOutputClosed)
+        process.closeReadChannel(QProcess::StandardError);
+    QVERIFY(process.waitForFinished(kRunMs));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 0);
+    QCOMPARE(unit.received().size(), 1 + kButtonBytes);
+    if (!said.isEmpty()) {
+        const QStringList lines = QString::fromUtf8(process.readAllStandardError()).split(QLatin1Char('\n'));
+        QCOMPARE(lines.count(said), 1);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestBilvexSend)

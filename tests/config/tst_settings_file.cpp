@@ -238,7 +238,16 @@ void TestSettingsFile::valueBeyond16BitsStopsReading()
     ScriptedDialogs dialogs;
     Tanimlamalar model;
     QCOMPARE(dosyadan_oku(model, dialogs), StartDecision::Continue);
-    QCOMPARE(dialogs.shown, QStringList{QStringLiteral("Dosya okuma fonksiyonu. Hata Kodu:  6")});
+    // The box names the copy of the file as it was found, kept before a save can replace it.
+    QCOMPARE(dialogs.shown.size(), 1);
+    const QStringList box = dialogs.shown.first().split(QLatin1Char('\n'));
+    const QString copyNamed = QStringLiteral("Dosya, bulunduğu hâliyle şuraya yedeklendi: ");
+    QCOMPARE(box.size(), 2);
+    QCOMPARE(box.first(), QStringLiteral("Dosya okuma fonksiyonu. Hata Kodu:  6"));
+    QVERIFY2(box.last().startsWith(copyNamed), qPrintable(box.last()));
+    QFile copy(box.last().mid(copyNamed.size()));
+    QVERIFY(copy.open(QIODevice::ReadOnly));
+    QCOMPARE(copy.readAll(), joinLines(lines));
     QCOMPARE(model.GroupLimit[0], int16_t(1));  // before the failing line: from the file
     QCOMPARE(model.ClockChip, int16_t(1));
     QCOMPARE(model.GroupEnable[0], int16_t(0));  // the failing line and after: start values

@@ -10,8 +10,8 @@
 #include <cstdlib>
 #include <windows.h>
 
-// Windows keeps the file at C:\ or in the user's VirtualStore: a test owns both for its run
-// and leaves nothing behind. On an operator's PC they hold his settings, so the tests run
+// Windows keeps the file at C:\ or in the user's VirtualStore, and its copies in the user's
+// backups folder: a test owns them all for its run and leaves nothing behind. On an operator's PC they hold his settings, so the tests run
 // under Wine only, in the build's own prefix.
 namespace {
 
@@ -28,7 +28,8 @@ void refuseOutsideWine()
 
 void removeSettingsFiles()
 {
-    for (const QString &path : saveTargets(kShownSettingsPath)) {
+    QDir(backupsFolder()).removeRecursively();
+    for (const QString &path : saveRoute(kShownSettingsPath).targets) {
         const QFileInfo info(path);
         if (info.isDir())
             QDir(info.filePath()).removeRecursively();

@@ -22,6 +22,8 @@ SHOWN_PATH = "C:\\ZEMRA_Bilvex_Polynet_Ver_3_04.txt"
 NOT_FOUND = f"Hata kodu:53    {SHOWN_PATH} isimli dosya bulunamadı. Yeni bir dosya oluşturulacak."
 CUT_SHORT = (f"Hata kodu:62   Hatalı formatta dosya. {SHOWN_PATH} isimli dosyayı harddiskten silip "
              "tekrar deneyiniz")
+OVERFLOW = "Dosya okuma fonksiyonu. Hata Kodu:  6"
+BACKED_UP = "Dosya, bulunduğu hâliyle şuraya yedeklendi: "
 PORT_IN_USE = "1 Numaralı Com Port açık. Tekrar deneyiniz."
 NO_LAYOUT = "Önce bir bilet dosyası açınız."
 SLOW_LINE = "Hat uyarısı"
@@ -257,6 +259,32 @@ def start_refused(run, cause):
     assert program.wait_exit() == 0
 
 
+def damaged_settings_kept(run):
+    """A file read only in part: the box names a copy of it as found, and the save before the
+    send, which writes the partial values, leaves that copy as it was."""
+    unit = run.start_unit()
+    first, _ = run.first_start()
+    run.programs.remove(first)
+    assert first.stop() == 0
+    with open(run.settings_file(), "rb") as f:
+        lines = f.read().split(b"\r\n")
+    lines[149] = b" 40000"
+    damaged = b"\r\n".join(lines)
+    write_file(run.settings_file(), damaged)
+    program = run.start_program()
+    backups = os.path.join(run.folder, "bilvex", "yedekler")
+    [text] = program.answer_box("Tamam")
+    [backup] = os.listdir(backups)
+    assert text == f"{OVERFLOW}\n{BACKED_UP}{os.path.join(backups, backup)}", text
+    window = program.window("filler", MAIN_TITLE)
+    program.press(window, "push button", "Buton Ayarlarını Gönder")
+    unit.wait_for_bytes(1 + 2079)
+    with open(run.settings_file(), "rb") as f:
+        assert f.read() != damaged, "saved before the transfer"
+    with open(os.path.join(backups, backup), "rb") as f:
+        assert f.read() == damaged, "the copy is the file as found"
+
+
 def close_main_after_editor(run):
     program, main = run.first_start()
     program.press(main, "push button", "Bilet Datası Yükleme")
@@ -322,6 +350,7 @@ FLOWS = {
     "port_picker_cancelled": port_picker_cancelled,
     "stopped_by_logout": stopped_by_logout,
     "slow_adapter": slow_adapter,
+    "damaged_settings_kept": damaged_settings_kept,
 }
 
 

@@ -45,7 +45,7 @@ void TestSettingsInPlaceWin::init()
     QVERIFY2(!probe.open(QIODevice::WriteOnly), "this user may create files in C:\\");
     virtualStoreCopy_ = qEnvironmentVariable("LOCALAPPDATA") + QStringLiteral("\\VirtualStore\\") +
                         QFileInfo(kShownSettingsPath).fileName();
-    QCOMPARE(saveTargets(kShownSettingsPath), (QStringList{kShownSettingsPath, virtualStoreCopy_}));
+    QCOMPARE(saveRoute(kShownSettingsPath).targets, (QStringList{kShownSettingsPath, virtualStoreCopy_}));
 }
 
 void TestSettingsInPlaceWin::cleanup()

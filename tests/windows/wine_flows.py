@@ -217,6 +217,14 @@ class Flows:
         check(result.returncode == 3, f"bilvex-send ended with {result.returncode}: {said}")
         check("200 Numaralı Com Port açık değil. Gönderim yapılamadı." in said, said)
         check("Aygıt: COM200" in said, said)
+        # The record would replace the file it names: never the settings file, by any name.
+        for trace, refusal in (("c:\\zemra_bilvex_polynet_ver_3_04.TXT", "gönderimin okuduğu dosyanın kendisi"),
+                               ("C:\\windows", "sıradan bir dosya değil")):
+            result = self.wine.run(windows_path(os.path.join(package, "bilvex-send.exe")), "--trace", trace, "clock")
+            check(result.returncode == 2 and refusal in text(result.stderr), f"--trace {trace}: {result.returncode}, "
+                                                                            f"{text(result.stderr)}")
+        with open(self.wine.drive_c(SETTINGS), "rb") as after:
+            check(after.read() == saved, "a refused trace changed the settings file")
         with PseudoTerminal() as line:
             self.wine.map_com1(line.name)
             self.screenshot(os.path.join(package, "bilvex-config.exe"))

@@ -1,0 +1,20 @@
+#include "trace_target.h"
+
+#include <QFile>
+
+#include <csignal>
+#include <sys/stat.h>
+
+bool sameFile(const QString &first, const QString &second)
+{
+    struct stat a {};
+    struct stat b {};
+    return ::stat(QFile::encodeName(first).constData(), &a) == 0 &&
+           ::stat(QFile::encodeName(second).constData(), &b) == 0 && a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+void keepRunningOnFailedWrites()
+{
+    std::signal(SIGPIPE, SIG_IGN);
+    std::signal(SIGXFSZ, SIG_IGN);
+}

@@ -1,0 +1,95 @@
+#include "settings_backups.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <cstdio>
+
+namespace {
+
+// The copies of one settings file: its name, the time, on a clash within the second a
+// counter after '_' (which sorts after the '.' of the plain name).
+QRegularExpression backupName(const QFileInfo &file)
+{
+    return QRegularExpression(
+        QStringLiteral("^%1-\\d{4}-\\d{2}-\\d{2}-\\d{6}(_\\d+)?\\.%2$")
+            .arg(QRegularExpression::escape(file.completeBaseName()), QRegularExpression::escape(file.suffix())));
+}
+
+// Oldest first.
+QStringList backupsOf(const QFileInfo &file, const QDir &folder)
+{
+    return folder.entryList(QDir::Files, QDir::Name).filter(backupName(file));
+}
+
+QByteArray bytesOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString freeName(const QFileInfo &file, const QDir &folder, const QDateTime &now)
+{
+    const QString stem = file.completeBaseName() + QLatin1Char('-') + now.toString(QStringLiteral("yyyy-MM-dd-HHmmss"));
+    const QString suffix = QLatin1Char('.') + file.suffix();
+    QString name = stem + suffix;
+    for (int clash = 2; folder.exists(name); ++clash)
+        name = stem + QLatin1Char('_') + QString::number(clash) + suffix;
+    return folder.filePath(name);
+}
+
+void dropOldest(const QFileInfo &file, QDir folder)
+{
+    const QStringList kept = backupsOf(file, folder);
+    for (qsizetype k = 0; k < kept.size() - kKeptBackups; ++k)
+        folder.remove(kept.at(k));
+}
+
+}  // namespace
+
+Backup keepBackup(const QString &path, const QString &folder, const QDateTime &now)
+{
+    const QFileInfo file(path);
+    QDir dir(folder);
+    if (folder.isEmpty() || !QDir().mkpath(folder))
+        return {{}, QStringLiteral("klasör oluşturulamadı: %1").arg(QDir::toNativeSeparators(folder))};
+    // A pipe would block the open; only a file has bytes to keep.
+    if (!file.isFile())
+        return {{}, QStringLiteral("sıradan bir dosya değil")};
+    QFile source(path);
+    if (!source.open(QIODevice::ReadOnly))
+        return {{}, source.errorString()};
+    const QByteArray bytes = source.readAll();
+    const QStringList earlier = backupsOf(file, dir);
+    if (!earlier.isEmpty() && bytesOf(dir.filePath(earlier.last())) == bytes)
+        return {dir.filePath(earlier.last()), {}};
+    QFile copy(freeName(file, dir, now));
+    if (!copy.open(QIODevice::WriteOnly | QIODevice::NewOnly) || copy.write(bytes) != bytes.size() || !copy.flush()) {
+        const QString reason = copy.errorString();
+        copy.remove();
+        return {{}, reason};
+    }
+    dropOldest(file, dir);
+    return {copy.fileName(), {}};
+}
+
+void keepReplacedFile(const QString &path, const QByteArray &bytes, const QString &folder)
+{
+    if (!QFileInfo(path).isFile() || bytesOf(path) == bytes)
+        return;
+    const Backup backup = keepBackup(path, folder);
+    if (!backup.fault.isEmpty())
+        std::fprintf(stderr, "%s\n", backupFailedMessage(path, backup.fault).toUtf8().constData());
+}
+
+QString backedUpAsFoundMessage(const QString &backup)
+{
+    return QStringLiteral("Dosya, bulunduğu hâliyle şuraya yedeklendi: ") + QDir::toNativeSeparators(backup);
+}
+
+QString backupFailedMessage(const QString &path, const QString &reason)
+{
+    return QStringLiteral("%1 yedeklenemedi: %2").arg(QDir::toNativeSeparators(path), reason);
+}
