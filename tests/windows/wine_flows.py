@@ -10,6 +10,7 @@ import argparse
 import glob
 import os
 import pty
+import re
 import select
 import shutil
 import subprocess
@@ -20,6 +21,7 @@ import time
 import zipfile
 
 SETTINGS = "ZEMRA_Bilvex_Polynet_Ver_3_04.txt"
+MAIN_TITLE = "ZEMRA BILVEX Polynet Ver 3.04   ZEMRA Ruvozivira Ltd."
 NOBODY = 65534
 PORT_LINE = 5
 FIRST_LIMIT_LINE = 8
@@ -265,19 +267,33 @@ class Flows:
     # --- whole transfers, through the Wine serial tools -----------------------------------
     def send_from_windows(self, package, unit, *what):
         """The Windows bilvex-send on COM1, which leads to the unit; its finished process."""
-        self.wine.map_com1(unit.device)
-        self.wine.start_server()
-        self.wine.run("cmd", "/c", "exit")  # the prefix's services up before the launcher runs
-        launcher = windows_path(os.path.join(self.serial_tools, "wcerun.exe"))
+        self.serial_prefix(unit)
         send = windows_path(os.path.join(package, "bilvex-send.exe"))
         for _ in range(2):
-            result = self.wine.run(launcher, send, "--port", "COM1", *what, timeout=240,
-                                   extra_env={"LD_PRELOAD": os.path.join(self.serial_tools, "ptyserial.so")})
+            result = self.wine.run(self.launcher(), send, "--port", "COM1", *what, timeout=240,
+                                   extra_env=self.serial_env())
             # The launcher itself failed to create the process (Wine's error 1359, seen once on
             # a fresh server): that is the test tool's, and it is tried once more.
             if not (result.returncode == 126 and b"wcerun: cannot start" in result.stderr):
                 break
         return result
+
+    def start_from_windows(self, program, unit, extra_env):
+        """A Windows program with COM1 leading to the unit, running; its process."""
+        self.serial_prefix(unit)
+        return self.wine.run(self.launcher(), windows_path(program), wait=False,
+                             extra_env=dict(self.serial_env(), **extra_env))
+
+    def serial_prefix(self, unit):
+        self.wine.map_com1(unit.device)
+        self.wine.start_server()
+        self.wine.run("cmd", "/c", "exit")  # the prefix's services up before the launcher runs
+
+    def launcher(self):
+        return windows_path(os.path.join(self.serial_tools, "wcerun.exe"))
+
+    def serial_env(self):
+        return {"LD_PRELOAD": os.path.join(self.serial_tools, "ptyserial.so")}
 
     def unit(self, name, *options):
         return SimulatedUnit(self.sim, os.path.join(self.work, name + ".bin"), *options)
@@ -321,6 +337,51 @@ class Flows:
             result = self.send_from_windows(package, unit, "buttons")
         said = text(result.stderr)
         check(result.returncode == 0 and "2079/2079 bayt, 0 hatalı yankı" in said, f"{result.returncode}: {said}")
+
+    def window_sends_buttons(self):
+        """The operator's click on "Buton Ayarlarını Gönder" in the Windows window: the unit's
+        record is what the Linux build sends for the same file. No accessibility bus reaches a
+        Windows program under Wine, so the click goes to the button's place, which the window
+        fixes (Frame2 at 472,8, the button at 144,424 in it, 185 by 41)."""
+        package = self.package()
+        self.wine.run("cmd", "/c", "exit")
+        self.settings_with({FIRST_START_LINE: b" 123"})
+        with self.unit("window") as unit, Xvfb() as screen:
+            program = self.start_from_windows(os.path.join(package, "bilvex-config.exe"), unit,
+                                              extra_env={"DISPLAY": screen.display})
+            try:
+                window = self.x_window(screen, MAIN_TITLE)
+                self.x_do(screen, "mousemove", "--window", window, "708", "452", "click", "1")
+                deadline = time.monotonic() + 120
+                while len(unit.received()) < 1 + 2079 and time.monotonic() < deadline:
+                    time.sleep(0.5)
+                from_window = unit.received()
+                self.x_do(screen, "windowfocus", "--sync", window, "key", "alt+F4")
+                status = program.wait(60)
+            finally:
+                if program.poll() is None:
+                    program.kill()
+                    self.wine.stop()
+        with self.unit("linux") as unit:
+            subprocess.run([self.linux_send, "--settings", self.wine.drive_c(SETTINGS), "--port", unit.device,
+                            "buttons"], capture_output=True, timeout=120, check=True)
+            from_linux = unit.received()
+        check(from_window == from_linux, f"the window sent {len(from_window)} bytes, the Linux build "
+                                         f"{len(from_linux)}")
+        check(status == 0, f"bilvex-config.exe ended with {status}")
+
+    def x_do(self, screen, *args):
+        return subprocess.run(["xdotool", *args], env=dict(os.environ, DISPLAY=screen.display),
+                              capture_output=True, text=True, timeout=30)
+
+    def x_window(self, screen, title):
+        deadline = time.monotonic() + 120
+        while time.monotonic() < deadline:
+            found = self.x_do(screen, "search", "--onlyvisible", "--name", "^" + re.escape(title) + "$").stdout.split()
+            if found:
+                return found[0]
+            time.sleep(0.5)
+        raise AssertionError(f"no window titled {title}")
 
     def line_lost(self):
         """The unit's end of the line closes mid-upload: the loss is told, the status is 4."""
