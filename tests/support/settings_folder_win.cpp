@@ -11,8 +11,9 @@
 #include <windows.h>
 
 // Windows keeps the file at C:\ or in the user's VirtualStore, and its copies in the user's
-// backups folder: a test owns them all for its run and leaves nothing behind. On an operator's PC they hold his settings, so the tests run
-// under Wine only, in the build's own prefix.
+// backups folder: a test owns them all for its run and leaves nothing behind. On an
+// operator's PC they hold his settings, so the tests run under Wine only, in the build's own
+// prefix.
 namespace {
 
 void refuseOutsideWine()
