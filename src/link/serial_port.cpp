@@ -32,9 +32,11 @@ PortOpening SerialPort::openDevice(const QString &device)
     if (!port_->open(QIODevice::ReadWrite))
         return openFailure(device);
     const PortOpening::LowLatency lowLatency = serialSystem::requestLowLatency(*port_);
+    serialSystem::keepLateBytesInReach(*port_);
     // Nothing is asked of the unit before the start byte: whatever waits in the driver (an
     // echo that was on its way when an earlier program stopped) would be taken for its answer.
     port_->clear(QSerialPort::Input);
+    cameWhileIdle_.clear();
     notOpenReason_.clear();
     lost_ = false;
     return {PortOpening::Result::Opened, {}, lowLatency};
@@ -72,6 +74,10 @@ bool SerialPort::writeByte(uint8_t byte)
 {
     if (!isOpen())
         return false;
+    // Bytes that came while no answer was awaited belong to the next answer, as they always
+    // did; taken from Qt, they leave it room to read that answer.
+    if (port_->bytesAvailable() > 0)
+        cameWhileIdle_ += port_->readAll();
     if (serialSystem::writeByte(*port_, byte))
         return true;
     if (serialSystem::lineDropped(*port_, QSerialPort::WriteError))
@@ -83,12 +89,12 @@ QByteArray SerialPort::readAll()
 {
     if (!isOpen())
         return {};
-    QByteArray data = port_->readAll();
     // Bytes that came while the engine waited belong to this answer; their readyRead, if Qt
     // emits one meanwhile, is not a new answer.
     takingLateBytes_ = true;
-    data += serialSystem::readLateBytes(*port_);
+    QByteArray data = cameWhileIdle_ + serialSystem::readAnswer(*port_);
     takingLateBytes_ = false;
+    cameWhileIdle_.clear();
     return data;
 }
 
@@ -96,7 +102,7 @@ qint64 SerialPort::bytesAvailable()
 {
     if (!isOpen())
         return 0;
-    return port_->bytesAvailable() + serialSystem::bytesHeldBySystem(*port_);
+    return cameWhileIdle_.size() + port_->bytesAvailable() + serialSystem::bytesHeldBySystem(*port_);
 }
 
 QString SerialPort::notOpenReason() const

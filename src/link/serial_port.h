@@ -31,4 +31,5 @@ private:
     bool lost_ = false;  // the device went away; reported once
     bool handlingError_ = false;
     bool takingLateBytes_ = false;
+    QByteArray cameWhileIdle_;  // taken from Qt before a write, for the next answer
 };

@@ -26,11 +26,16 @@ QString lockLeftBehind(const QString &device);
 // Sends one byte on the open port, so that nothing waits in a buffer; false when it failed.
 bool writeByte(QSerialPort &port, uint8_t byte);
 
+// After the port opens: where Qt's own reads ahead could take an answer's late bytes out of
+// the engine's reach during its wait, Qt is held back (on Windows); elsewhere nothing.
+void keepLateBytesInReach(QSerialPort &port);
+
 // Bytes the driver holds that Qt has not read yet.
 qint64 bytesHeldBySystem(QSerialPort &port);
-// Those bytes, read after what Qt holds: the bytes of an answer that came in pieces, the
-// last while the engine waited. Qt's readyRead may be emitted meanwhile; the caller ignores it.
-QByteArray readLateBytes(QSerialPort &port);
+// The answer: what Qt holds, then what the driver holds, the bytes of an answer that came in
+// pieces, the last while the engine waited. Qt's readyRead may be emitted meanwhile; the
+// caller ignores it.
+QByteArray readAnswer(QSerialPort &port);
 
 // Whether the line is gone (an adapter unplugged), after Qt reported `reported`.
 bool lineDropped(QSerialPort &port, QSerialPort::SerialPortError reported);

@@ -71,17 +71,24 @@ qint64 bytesHeldBySystem(QSerialPort &port)
     return 0;
 }
 
+// Qt reads only when its notifier fires on this thread's event loop, which does not run
+// during the engine's wait: the late bytes are still in the driver.
+void keepLateBytesInReach(QSerialPort &)
+{
+}
+
 // Qt's notifier and this read share one descriptor on this thread: straight from the driver
 // is safe, and the bytes come after those Qt has read.
-QByteArray readLateBytes(QSerialPort &port)
+QByteArray readAnswer(QSerialPort &port)
 {
+    QByteArray answer = port.readAll();
     const qint64 count = bytesHeldBySystem(port);
     if (count <= 0)
-        return {};
+        return answer;
     QByteArray data(count, Qt::Uninitialized);
     const ssize_t got = ::read(descriptorOf(port), data.data(), size_t(count));
     data.resize(got > 0 ? got : 0);
-    return data;
+    return answer + data;
 }
 
 bool lineDropped(QSerialPort &port, QSerialPort::SerialPortError)

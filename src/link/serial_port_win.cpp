@@ -78,14 +78,26 @@ qint64 bytesHeldBySystem(QSerialPort &port)
 }
 
 // Qt learns of received bytes only from completions of its overlapped waits and reads, which
-// reach it through the event loop, and the loop does not run during the engine's wait.
-// Bytes still in the driver are read past Qt: Qt then has a wait pending, no read (its reads
-// return at once), so no read of Qt's competes for them; its wait's completion later finds
-// nothing to read. A read Qt completed during the wait (bytes that came just before) is then
-// taken as the event loop would take it, by delivering only its notifier's posted
-// completions; those bytes came first. (waitForReadyRead is no way: in Qt 6.4 its count of
-// completions can run ahead of its queue, and it then reads past the queue's end.)
-QByteArray readLateBytes(QSerialPort &port)
+// reach it through the event loop, and the loop does not run during the engine's wait. And
+// when Qt completes a read while more bytes wait in the driver, it starts its next read at
+// once, before it emits readyRead: that read takes an answer's late bytes, and its completion
+// may be delivered only after the wait. So Qt's buffer holds one byte: with the answer's
+// first byte in it, Qt starts no read and no wait of its own (qserialport_win.cpp,
+// startAsyncRead: "Buffer is full"), and the rest of the answer stays in the driver, where
+// readAnswer takes it. Qt reads on once its byte has been read.
+void keepLateBytesInReach(QSerialPort &port)
+{
+    port.setReadBufferSize(1);
+}
+
+// The bytes still in the driver are read past Qt first: with its one byte read, Qt has no read
+// of its own pending that could compete for them (see keepLateBytesInReach), and reading its
+// byte starts its next read. Completions Qt has been posted meanwhile (a wait's, for bytes
+// now read here; a read it started before its buffer filled) are delivered as the event loop
+// would, by delivering only its notifier's posted events; Qt's bytes came first.
+// (waitForReadyRead is no way: in Qt 6.4 its count of completions can run ahead of its
+// queue, and it then reads past the queue's end.)
+QByteArray readAnswer(QSerialPort &port)
 {
     const qint64 held = bytesHeldBySystem(port);
     const QByteArray fromDriver = held > 0 ? readFromDriver(port, held) : QByteArray();
