@@ -90,9 +90,9 @@ void keepLateBytesInReach(QSerialPort &port)
     port.setReadBufferSize(1);
 }
 
-// The bytes still in the driver are read past Qt first: with its one byte read, Qt has no read
-// of its own pending that could compete for them (see keepLateBytesInReach), and reading its
-// byte starts its next read. Completions Qt has been posted meanwhile (a wait's, for bytes
+// The bytes still in the driver are read past Qt first: while its one byte is unread, Qt has no
+// read of its own pending that could compete for them (see keepLateBytesInReach); reading its
+// byte afterwards starts its next read. Completions Qt has been posted meanwhile (a wait's, for bytes
 // now read here; a read it started before its buffer filled) are delivered as the event loop
 // would, by delivering only its notifier's posted events; Qt's bytes came first.
 // (waitForReadyRead is no way: in Qt 6.4 its count of completions can run ahead of its
