@@ -47,21 +47,12 @@ void dropOldest(const QFileInfo &file, QDir folder)
         folder.remove(kept.at(k));
 }
 
-}  // namespace
-
-Backup keepBackup(const QString &path, const QString &folder, const QDateTime &now)
+// The copy of `bytes`, the content of `file`, unless the newest copy already holds them.
+Backup keepCopy(const QFileInfo &file, const QByteArray &bytes, const QString &folder, const QDateTime &now)
 {
-    const QFileInfo file(path);
     QDir dir(folder);
     if (folder.isEmpty() || !QDir().mkpath(folder))
         return {{}, QStringLiteral("klasör oluşturulamadı: %1").arg(QDir::toNativeSeparators(folder))};
-    // A pipe would block the open; only a file has bytes to keep.
-    if (!file.isFile())
-        return {{}, QStringLiteral("sıradan bir dosya değil")};
-    QFile source(path);
-    if (!source.open(QIODevice::ReadOnly))
-        return {{}, source.errorString()};
-    const QByteArray bytes = source.readAll();
     const QStringList earlier = backupsOf(file, dir);
     if (!earlier.isEmpty() && bytesOf(dir.filePath(earlier.last())) == bytes)
         return {dir.filePath(earlier.last()), {}};
@@ -75,11 +66,29 @@ Backup keepBackup(const QString &path, const QString &folder, const QDateTime &n
     return {copy.fileName(), {}};
 }
 
+}  // namespace
+
+Backup keepBackup(const QString &path, const QString &folder, const QDateTime &now)
+{
+    const QFileInfo file(path);
+    // A pipe would block the open; only a file has bytes to keep.
+    if (!file.isFile())
+        return {{}, QStringLiteral("sıradan bir dosya değil")};
+    QFile source(path);
+    if (!source.open(QIODevice::ReadOnly))
+        return {{}, source.errorString()};
+    return keepCopy(file, source.readAll(), folder, now);
+}
+
 void keepReplacedFile(const QString &path, const QByteArray &bytes, const QString &folder)
 {
-    if (!QFileInfo(path).isFile() || bytesOf(path) == bytes)
+    const QFileInfo file(path);
+    if (!file.isFile())
         return;
-    const Backup backup = keepBackup(path, folder);
+    const QByteArray replaced = bytesOf(path);
+    if (replaced == bytes)
+        return;
+    const Backup backup = keepCopy(file, replaced, folder, QDateTime::currentDateTime());
     if (!backup.fault.isEmpty())
         std::fprintf(stderr, "%s\n", backupFailedMessage(path, backup.fault).toUtf8().constData());
 }
