@@ -1,0 +1,28 @@
+#pragma once
+
+#include "tanimlamalar.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+// The settings as a spreadsheet reads them: UTF-8 (with a byte-order mark, so spreadsheets take
+// it for UTF-8), fields separated by ';', CR LF line ends. Two tables, each under its header row,
+// with an empty line between: the groups, one row each, and the terminal slots, one row per
+// terminal and slot (all 32 slots, so nothing the file stores is lost).
+QByteArray settingsCsv(const Tanimlamalar &model);
+
+// Why an import changed nothing.
+struct CsvRefusal {
+    int line = 0;    // 1-based line of the file
+    QString column;  // the header's name of the column
+    QString value;   // as found
+    QString message() const;
+};
+
+// Reads a CSV written by settingsCsv, or edited from one, into the model. Numbers are read
+// with the settings file's rules (ParseNumber, ToInt16); a value outside its range (group values
+// 0..999, layout 1..16, slot group 0..16, count 0..254 or "MAX"), a missing column or an unknown
+// row is refused, and then nothing in the model changes.
+std::optional<CsvRefusal> readSettingsCsv(const QByteArray &csv, Tanimlamalar &model);
