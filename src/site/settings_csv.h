@@ -15,9 +15,10 @@ QByteArray settingsCsv(const Tanimlamalar &model);
 
 // Why an import changed nothing.
 struct CsvRefusal {
-    int line = 0;    // 1-based line of the file
-    QString column;  // the header's name of the column
-    QString value;   // as found
+    int line = 0;     // 1-based line of the file
+    QString column;   // the header's name of the column
+    QString value;    // as found
+    QString allowed;  // what the column takes, e.g. "0..999"; empty where the column is missing
     QString message() const;
 };
 

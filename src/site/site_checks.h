@@ -18,7 +18,11 @@ struct SiteFinding {
     int group = -1;     // 0..31 for the group checks; the named group for DisabledGroupInSlot
     int terminal = -1;  // 0..63 for the terminal checks
     int slot = -1;      // 0..15 for DisabledGroupInSlot
-    // One line for the operator, e.g. "3. Buton: başlangıç 150, bitişten (100) büyük".
+    // The group's values the group checks name, as found.
+    int16_t start = 0;
+    int16_t end = 0;
+    int16_t lastIssued = 0;
+    // One line for the operator, e.g. "3. Buton: başlangıç (150) bitişten (100) büyük".
     QString text() const;
 };
 

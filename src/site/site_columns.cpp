@@ -1,0 +1,34 @@
+#include "site_columns.h"
+
+#include <limits>
+
+namespace {
+
+constexpr int kLowestStored = std::numeric_limits<int16_t>::min();
+constexpr int kHighestStored = std::numeric_limits<int16_t>::max();
+constexpr int kHighestNumber = 999;
+
+}  // namespace
+
+QString ColumnRule::allowed() const
+{
+    const QString range = QStringLiteral("%1..%2").arg(lowest).arg(highest);
+    return takesMax ? QStringLiteral("%1 ya da %2").arg(range, kMaxCountText) : range;
+}
+
+// Durum and Limit take any stored number, so a file keeps what the settings file holds.
+const std::array<GroupValue, 7> kGroupValues = {{
+    {{QStringLiteral("Durum"), kLowestStored, kHighestStored}, GroupColumn::Enabled, &Tanimlamalar::GroupEnable, 0},
+    {{QStringLiteral("Başlangıç"), 0, kHighestNumber}, GroupColumn::Start, &Tanimlamalar::GroupStart, 0},
+    {{QStringLiteral("Bitiş"), 0, kHighestNumber}, GroupColumn::End, &Tanimlamalar::GroupEnd, 0},
+    {{QStringLiteral("Son Çağrılan"), 0, kHighestNumber}, GroupColumn::LastCalled, &Tanimlamalar::GroupLastCalled, 0},
+    {{QStringLiteral("Son Bilet"), 0, kHighestNumber}, GroupColumn::LastIssued, &Tanimlamalar::GroupLastIssued, 0},
+    {{QStringLiteral("Limit"), kLowestStored, kHighestStored}, GroupColumn::Limit, &Tanimlamalar::GroupLimit, 0},
+    {{QStringLiteral("Bilet Datası"), 1, kLayoutCount}, GroupColumn::Layout, &Tanimlamalar::GroupLayout, 1},
+}};
+
+const ColumnRule kGroupNumberColumn{QStringLiteral("Buton No"), 1, kGroupCount};
+const ColumnRule kTerminalColumn{QStringLiteral("Terminal"), 1, kTerminalCount};
+const ColumnRule kSlotColumn{QStringLiteral("Sıra"), 1, kSlotCount};
+const ColumnRule kSlotGroupColumn{QStringLiteral("Grup"), 0, kSelectableGroups};
+const ColumnRule kSlotCountColumn{QStringLiteral("Sayı"), 0, kMaxCount - 1, true};
