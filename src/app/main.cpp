@@ -1,4 +1,5 @@
 #include "main_menu.h"
+#include "report_command.h"
 #include "stop_requests.h"
 #include "unattended_dialogs.h"
 #include "unit_session.h"
@@ -30,9 +31,15 @@ void loadTurkishTranslations(QTranslator &translator)
         QApplication::installTranslator(&translator);
 }
 
-const char *const kUsage = "Kullanım: bilvex-config [--screenshot DOSYA]\n"
+const char *const kUsage = "Kullanım: bilvex-config [--screenshot DOSYA] [--settings DOSYA]\n"
+                           "          bilvex-config --report DOSYA.pdf [--settings DOSYA]\n"
                            "  --screenshot DOSYA  Açılıştan sonra pencerenin resmini PNG olarak kaydeder\n"
                            "                      ve çıkar (kutular sorulmadan onaylanır)\n"
+                           "  --settings DOSYA    Olağan yerindeki yerine bu ayarlar dosyasını kullanır\n"
+                           "  --report DOSYA.pdf  Site raporunu (gruplar, terminaller) A4 sayfalı PDF\n"
+                           "                      olarak yazar ve çıkar; pencere açılmaz, ekran gerekmez.\n"
+                           "                      Çıkış kodu: 0 yazıldı, 1 PDF yazılamadı, 2 komut satırı\n"
+                           "                      ya da ayarlar dosyası hatalı (hiçbir şey yazılmadı)\n"
                            "  -h, --help          Bu yardımı gösterir\n"
                            "  --version           Sürümü gösterir\n";
 
@@ -83,6 +90,8 @@ int main(int argc, char *argv[])
 {
     if (const std::optional<int> answered = answerInformationOptions(argc, argv))
         return *answered;
+    if (const std::optional<int> reported = writeReportIfAsked(argc, argv))
+        return *reported;
     QApplication app(argc, argv);
     QApplication::setApplicationName(kApplicationName);
     // First made, last gone: a logout's SIGTERM ends the run with the port closed.
