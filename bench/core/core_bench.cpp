@@ -1,8 +1,9 @@
-// Times the work done after every click (capture and build of both images) and the
-// settings file's save and load.
+// Times the work done after every click (capture and build of both images), the
+// settings file's save and load, and the site report of a whole site.
 #include "image_builder.h"
 #include "settings_file.h"
 #include "settings_folder.h"
+#include "site_report.h"
 
 #include <QtTest>
 
@@ -12,7 +13,35 @@ private slots:
     void captureAndBuild();
     void settingsSave();
     void settingsLoad();
+    void siteReport();
 };
+
+namespace {
+
+// Every value drawn at random, each slot naming a group: no cell of the report is empty.
+Tanimlamalar randomSite()
+{
+    QRandomGenerator random(1254);
+    Tanimlamalar model;
+    for (int g = 0; g < kGroupCount; ++g) {
+        model.GroupEnable[g] = random.bounded(2) ? kEnabled : 0;
+        for (GroupArray *values : {&model.GroupStart, &model.GroupEnd, &model.GroupLastCalled, &model.GroupLastIssued})
+            (*values)[g] = int16_t(random.bounded(1000));
+        model.GroupLayout[g] = int16_t(random.bounded(kLayoutCount));
+        model.GroupLimit[g] = int16_t(random.bounded(2));
+    }
+    for (int t = 0; t < kTerminalCount; ++t) {
+        for (int s = 0; s < kSlotCount; ++s) {
+            model.PriorityGroup[t][s] = int16_t(1 + random.bounded(kSelectableGroups));
+            model.PriorityCount[t][s] = int16_t(random.bounded(kMaxCount + 1));
+        }
+    }
+    model.ClockChip = int16_t(random.bounded(2));
+    model.Text4 = QString::number(1 + random.bounded(16));
+    return model;
+}
+
+}  // namespace
 
 void CoreBench::captureAndBuild()
 {
@@ -49,5 +78,19 @@ void CoreBench::settingsLoad()
     QCOMPARE(code, SettingsError::None);
 }
 
-QTEST_GUILESS_MAIN(CoreBench)
+void CoreBench::siteReport()
+{
+    const Tanimlamalar model = randomSite();
+    const ReportFacts facts{QDateTime::currentDateTime(), QStringLiteral("ayarlar.txt")};
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath(QStringLiteral("rapor.pdf"));
+    QString failure;
+    QBENCHMARK {
+        failure = writeSiteReport(pdf, model, facts);
+    }
+    QCOMPARE(failure, QString());
+}
+
+// The report lays out text: a QGuiApplication (offscreen without a display).
+QTEST_MAIN(CoreBench)
 #include "core_bench.moc"
