@@ -5,107 +5,59 @@
 class TestSiteTables : public QObject {
     Q_OBJECT
 private slots:
-    void headers();
-    void groupCells_data();
-    void groupCells();
-    void slotCells_data();
-    void slotCells();
+    void groupRow_data();
+    void groupRow();
+    void slotCell_data();
+    void slotCell();
 };
 
-namespace {
-
-constexpr int kGroup = 6;
-
-GroupArray &field(Tanimlamalar &model, int column)
+// Group 7's values: enable, start, end, last called, last issued, limit, layout.
+void TestSiteTables::groupRow_data()
 {
-    const std::array<GroupArray *, GroupColumn::Count> fields{
-        nullptr,           &model.GroupEnable,     &model.GroupStart,
-        &model.GroupEnd,   &model.GroupLastCalled, &model.GroupLastIssued,
-        &model.GroupLimit, &model.GroupLayout};
-    return *fields.at(column);
+    QTest::addColumn<QList<int>>("stored");
+    QTest::addColumn<QStringList>("shown");
+    QTest::newRow("enabled, limited") << QList<int>{100, 150, 999, 12, 37, 1, 0}
+                                      << QStringList{"7. Buton", "Açık", "150", "999", "12", "37", "Var", "1"};
+    QTest::newRow("disabled") << QList<int>{0, 0, 1, 0, 0, 0, 15}
+                              << QStringList{"7. Buton", "Kapalı", "0", "1", "0", "0", "Yok", "16"};
+    QTest::newRow("flags neither") << QList<int>{1, 0, 0, 0, 0, 100, 3}
+                                   << QStringList{"7. Buton", "1", "0", "0", "0", "0", "100", "4"};
 }
 
-}  // namespace
-
-void TestSiteTables::headers()
+void TestSiteTables::groupRow()
 {
-    const Tanimlamalar model;
-    const SiteTable groups = groupTable(model);
-    QCOMPARE(groups.headers, QStringList({"Buton No", "Durum", "Başlangıç", "Bitiş", "Son Çağrılan", "Son Bilet",
-                                          "Limit", "Bilet Datası"}));
-    QCOMPARE(groups.rows.size(), 32);
-    QCOMPARE(groups.rows.last().first(), "32. Buton");
-    const SiteTable terminals = terminalTable(model);
-    QCOMPARE(terminals.headers.size(), 17);
-    QCOMPARE(terminals.headers.first(), "Terminal");
-    QCOMPARE(terminals.headers.last(), "16");
-    QCOMPARE(terminals.rows.size(), 64);
-    QCOMPARE(terminals.rows.last().first(), "64. Terminal");
+    QFETCH(QList<int>, stored);
+    QFETCH(QStringList, shown);
+    Tanimlamalar m;
+    const std::array<GroupArray *, 7> fields{&m.GroupEnable,     &m.GroupStart, &m.GroupEnd,   &m.GroupLastCalled,
+                                             &m.GroupLastIssued, &m.GroupLimit, &m.GroupLayout};
+    for (size_t k = 0; k < fields.size(); ++k)
+        (*fields[k])[6] = int16_t(stored.at(qsizetype(k)));
+    QCOMPARE(groupTable(m).rows.at(6), shown);
 }
 
-void TestSiteTables::groupCells_data()
+void TestSiteTables::slotCell_data()
 {
-    QTest::addColumn<int>("column");
-    QTest::addColumn<int>("stored");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("enabled") << GroupColumn::Enabled << 100 << "Açık";
-    QTest::newRow("disabled") << GroupColumn::Enabled << 0 << "Kapalı";
-    QTest::newRow("enable neither") << GroupColumn::Enabled << 1 << "1";
-    QTest::newRow("start") << GroupColumn::Start << 150 << "150";
-    QTest::newRow("end") << GroupColumn::End << 999 << "999";
-    QTest::newRow("last called zero") << GroupColumn::LastCalled << 0 << "0";
-    QTest::newRow("last issued") << GroupColumn::LastIssued << 37 << "37";
-    QTest::newRow("limit on") << GroupColumn::Limit << 1 << "Var";
-    QTest::newRow("limit off") << GroupColumn::Limit << 0 << "Yok";
-    QTest::newRow("limit neither") << GroupColumn::Limit << 100 << "100";
-    QTest::newRow("first layout") << GroupColumn::Layout << 0 << "1";
-    QTest::newRow("last layout") << GroupColumn::Layout << 15 << "16";
-}
-
-void TestSiteTables::groupCells()
-{
-    QFETCH(int, column);
-    QFETCH(int, stored);
-    QFETCH(QString, shown);
-    Tanimlamalar model;
-    field(model, column)[kGroup] = int16_t(stored);
-    const QStringList row = groupTable(model).rows.at(kGroup);
-    QCOMPARE(row.first(), "7. Buton");
-    QCOMPARE(row.at(column), shown);
-    QCOMPARE(groupCell(model, kGroup, column), shown);
-}
-
-void TestSiteTables::slotCells_data()
-{
-    QTest::addColumn<int>("terminal");
-    QTest::addColumn<int>("slot");
     QTest::addColumn<int>("group");
     QTest::addColumn<int>("count");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("counted") << 0 << 0 << 3 << 10 << "3/10";
-    QTest::newRow("no limit") << 4 << 2 << 3 << 255 << "3/MAX";
-    QTest::newRow("highest count") << 63 << 15 << 16 << 254 << "16/254";
-    QTest::newRow("zero count") << 10 << 7 << 1 << 0 << "1/0";
-    QTest::newRow("no group, count kept") << 10 << 8 << 0 << 10 << "";
+    QTest::newRow("counted") << 3 << 10 << "3/10";
+    QTest::newRow("no limit") << 3 << 255 << "3/MAX";
+    QTest::newRow("highest") << 16 << 254 << "16/254";
+    QTest::newRow("no group, count kept") << 0 << 10 << "";
 }
 
-void TestSiteTables::slotCells()
+// Slot 3 of terminal 64; slot 17 names a group too, past the panel's 16 and the table's.
+void TestSiteTables::slotCell()
 {
-    QFETCH(int, terminal);
-    QFETCH(int, slot);
     QFETCH(int, group);
     QFETCH(int, count);
     QFETCH(QString, shown);
-    Tanimlamalar model;
-    model.PriorityGroup[terminal][slot] = int16_t(group);
-    model.PriorityCount[terminal][slot] = int16_t(count);
-    // Slots past the panel's 16 stay out of the table.
-    model.PriorityGroup[terminal][16] = 5;
-    const QStringList row = terminalTable(model).rows.at(terminal);
-    QCOMPARE(row.size(), 17);
-    QCOMPARE(row.first(), QStringLiteral("%1. Terminal").arg(terminal + 1));
-    QCOMPARE(row.at(1 + slot), shown);
-    QCOMPARE(row.mid(1).join(QString()), shown);
+    Tanimlamalar m;
+    m.PriorityGroup[63][2] = int16_t(group);
+    m.PriorityCount[63][2] = int16_t(count);
+    m.PriorityGroup[63][16] = 5;
+    QCOMPARE(terminalTable(m).rows.at(63), QStringList({"64. Terminal", "", "", shown}) + QStringList(13, QString()));
 }
 
 QTEST_APPLESS_MAIN(TestSiteTables)
