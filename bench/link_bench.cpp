@@ -45,6 +45,8 @@ public:
     }
     bool askYesNo(const QString &, const QString &) override { return true; }
     QString chooseFileToOpen() override { return {}; }
+    QString chooseSiteFileToOpen(SiteFile) override { return {}; }
+    QString chooseSiteFileToSave(SiteFile, const QString &) override { return {}; }
     std::optional<PortDescription> choosePort(const std::function<QList<PortRow>()> &) override { return {}; }
 };
 

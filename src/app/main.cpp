@@ -4,6 +4,7 @@
 #include "unattended_dialogs.h"
 #include "unit_session.h"
 #include "widget_dialogs.h"
+#include "working_file.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -35,7 +36,8 @@ const char *const kUsage = "Kullanım: bilvex-config [--screenshot DOSYA] [--set
                            "          bilvex-config --report DOSYA.pdf [--settings DOSYA]\n"
                            "  --screenshot DOSYA  Açılıştan sonra pencerenin resmini PNG olarak kaydeder\n"
                            "                      ve çıkar (kutular sorulmadan onaylanır)\n"
-                           "  --settings DOSYA    Olağan yerindeki yerine bu ayarlar dosyasını kullanır\n"
+                           "  --settings DOSYA    Olağan yerindeki yerine bu ayarlar dosyasını okur;\n"
+                           "                      pencerenin her kaydı da bu dosyaya yazılır\n"
                            "  --report DOSYA.pdf  Site raporunu (gruplar, terminaller) A4 sayfalı PDF\n"
                            "                      olarak yazar ve çıkar; pencere açılmaz, ekran gerekmez.\n"
                            "                      Çıkış kodu: 0 yazıldı, 1 PDF yazılamadı, 2 komut satırı\n"
@@ -60,16 +62,23 @@ std::optional<int> answerInformationOptions(int argc, char **argv)
     return std::nullopt;
 }
 
-// For the demo script: a picture of the window right after start-up.
-QString screenshotFile(const QApplication &app)
+struct WindowOptions {
+    QString screenshot;  // for the demo script: a picture of the window right after start-up
+    QString settings;    // the site's settings file for this run, instead of the working file
+};
+
+WindowOptions windowOptions(const QApplication &app)
 {
     QCommandLineParser parser;
     const QCommandLineOption screenshot(QStringLiteral("screenshot"),
                                         QStringLiteral("Save a PNG of the window after start-up and exit."),
                                         QStringLiteral("FILE"));
+    const QCommandLineOption settings(QStringLiteral("settings"), QStringLiteral("The settings file of this run."),
+                                      QStringLiteral("FILE"));
     parser.addOption(screenshot);
+    parser.addOption(settings);
     parser.process(app);
-    return parser.value(screenshot);
+    return {parser.value(screenshot), parser.value(settings)};
 }
 
 void saveScreenshotAndQuit(Main_Menu &window, const QString &file)
@@ -103,7 +112,10 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("bilvex-config"));
     QTranslator translator;
     loadTurkishTranslations(translator);
-    const QString screenshot = screenshotFile(app);
+    const WindowOptions options = windowOptions(app);
+    const QString &screenshot = options.screenshot;
+    if (!options.settings.isEmpty())
+        useSettingsFile(options.settings);
 
     Tanimlamalar model;
     WidgetDialogs widgetDialogs;

@@ -27,6 +27,16 @@ QString UnattendedDialogs::chooseFileToOpen()
     return {};
 }
 
+QString UnattendedDialogs::chooseSiteFileToOpen(SiteFile)
+{
+    return {};
+}
+
+QString UnattendedDialogs::chooseSiteFileToSave(SiteFile, const QString &)
+{
+    return {};
+}
+
 std::optional<PortDescription> UnattendedDialogs::choosePort(const std::function<QList<PortRow>()> &)
 {
     return std::nullopt;

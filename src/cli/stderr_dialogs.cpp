@@ -19,6 +19,16 @@ QString StderrDialogs::chooseFileToOpen()
     return {};
 }
 
+QString StderrDialogs::chooseSiteFileToOpen(SiteFile)
+{
+    return {};
+}
+
+QString StderrDialogs::chooseSiteFileToSave(SiteFile, const QString &)
+{
+    return {};
+}
+
 std::optional<PortDescription> StderrDialogs::choosePort(const std::function<QList<PortRow>()> &)
 {
     return std::nullopt;

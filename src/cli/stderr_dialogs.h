@@ -13,6 +13,8 @@ public:
     void inform(const QString &text) override;
     bool askYesNo(const QString &title, const QString &text) override;
     QString chooseFileToOpen() override;
+    QString chooseSiteFileToOpen(SiteFile kind) override;
+    QString chooseSiteFileToSave(SiteFile kind, const QString &suggestedName) override;
     std::optional<PortDescription> choosePort(const std::function<QList<PortRow>()> &listPorts) override;
 
 private:

@@ -2,6 +2,7 @@
 
 #include "platform_paths.h"
 #include "tanimlamalar.h"
+#include "working_file.h"
 
 #include <QByteArray>
 #include <QIODevice>
@@ -20,13 +21,17 @@ constexpr int PathNotFound = 76;
 
 // Reads the settings file into the model, stopping at the first failure: the values read
 // before it stay. Returns SettingsError::None or the failure's code.
-int loadSettingsFile(Tanimlamalar &model, const QString &path = settingsFilePath());
+int loadSettingsFile(Tanimlamalar &model, const QString &path = workingSettingsFile());
 
 // Writes the whole model to the settings file, replacing it only after a complete write
 // where a file can be made beside it, else rewriting it in place; where this user may do
 // neither, to the platform's next place for it (saveRoute).
 // Returns SettingsError::None or the failure's code.
-int saveSettingsFile(const Tanimlamalar &model, const QString &path = settingsFilePath());
+int saveSettingsFile(const Tanimlamalar &model, const QString &path = workingSettingsFile());
+
+// The values the settings file stores (COM port text, clock chip, groups, priority tables),
+// from one model into another; images, transfer state and flags stay.
+void takeStoredSettings(Tanimlamalar &into, const Tanimlamalar &from);
 
 // The file's bytes for the model: Windows-1254, CR LF after every line.
 QByteArray settingsFileBytes(const Tanimlamalar &model);

@@ -1,29 +1,29 @@
 #include "settings_messages.h"
 
 #include "number_conversions.h"
-#include "platform_paths.h"
 #include "settings_backups.h"
 #include "settings_file.h"
+#include "working_file.h"
 
 #include <QFileInfo>
 
 #include <cstdio>
 
-QString readFailureMessage(int code)
+QString readFailureMessage(int code, const QString &shownPath)
 {
     if (code == SettingsError::FileNotFound)
-        return QStringLiteral("Hata kodu:53    ") + kShownSettingsPath +
+        return QStringLiteral("Hata kodu:53    ") + shownPath +
                QStringLiteral(" isimli dosya bulunamadı. Yeni bir dosya oluşturulacak.");
     if (code == SettingsError::PastEndOfFile)
-        return QStringLiteral("Hata kodu:62   Hatalı formatta dosya. ") + kShownSettingsPath +
+        return QStringLiteral("Hata kodu:62   Hatalı formatta dosya. ") + shownPath +
                QStringLiteral(" isimli dosyayı harddiskten silip tekrar deneyiniz");
     return QStringLiteral("Dosya okuma fonksiyonu. Hata Kodu: ") + FormatSigned(code);
 }
 
-QString writeFailureMessage(int code)
+QString writeFailureMessage(int code, const QString &shownPath)
 {
     if (code == SettingsError::PermissionDenied)
-        return QStringLiteral("Hata kodu:70    ") + kShownSettingsPath +
+        return QStringLiteral("Hata kodu:70    ") + shownPath +
                QStringLiteral(" isimli dosya zaten açık durumda. Tekrar deneyiniz.");
     return QStringLiteral("Dosyaya kaydetme fonksiyonu. Hata Kodu: ") + FormatSigned(code);
 }
@@ -34,11 +34,11 @@ namespace {
 // found comes first, named in the box that tells of the fault.
 QString asFoundNote(int code)
 {
-    if (code == SettingsError::FileNotFound || !QFileInfo(settingsFilePath()).isFile())
+    if (code == SettingsError::FileNotFound || !QFileInfo(workingSettingsFile()).isFile())
         return {};
-    const Backup backup = keepBackup(settingsFilePath());
+    const Backup backup = keepBackup(workingSettingsFile());
     if (backup.path.isEmpty()) {
-        std::fprintf(stderr, "%s\n", backupFailedMessage(settingsFilePath(), backup.fault).toUtf8().constData());
+        std::fprintf(stderr, "%s\n", backupFailedMessage(workingSettingsFile(), backup.fault).toUtf8().constData());
         return {};
     }
     return QLatin1Char('\n') + backedUpAsFoundMessage(backup.path);

@@ -3,6 +3,7 @@
 #include "operator_dialogs.h"
 #include "start_decision.h"
 #include "tanimlamalar.h"
+#include "working_file.h"
 
 // The settings file as the operator meets it: failures told in a box, each operation
 // returning normally but for a file cut short.
@@ -14,6 +15,6 @@ StartDecision dosyadan_oku(Tanimlamalar &model, OperatorDialogs &dialogs);
 // Writes the whole model to the settings file. True when the file was written.
 bool dosyaya_kaydet(const Tanimlamalar &model, OperatorDialogs &dialogs);
 
-// The reader's and the writer's words for a failure code.
-QString readFailureMessage(int code);
-QString writeFailureMessage(int code);
+// The reader's and the writer's words for a failure code, naming the file as shown.
+QString readFailureMessage(int code, const QString &shownPath = shownSettingsFile());
+QString writeFailureMessage(int code, const QString &shownPath = shownSettingsFile());

@@ -21,6 +21,16 @@ QString ScriptedDialogs::chooseFileToOpen()
     return fileToOpen;
 }
 
+QString ScriptedDialogs::chooseSiteFileToOpen(SiteFile)
+{
+    return siteFileToOpen;
+}
+
+QString ScriptedDialogs::chooseSiteFileToSave(SiteFile, const QString &)
+{
+    return siteFileToSave;
+}
+
 std::optional<PortDescription> ScriptedDialogs::choosePort(const std::function<QList<PortRow>()> &listPorts)
 {
     portRowsShown = listPorts();

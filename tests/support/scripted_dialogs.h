@@ -13,6 +13,8 @@ public:
     QStringList titles;  // the title of every Yes/No box
     bool answerYes = true;
     QString fileToOpen;
+    QString siteFileToOpen;
+    QString siteFileToSave;
     std::optional<PortDescription> portToChoose;
     QList<PortRow> portRowsShown;        // what the picker listed last
     std::function<void()> whileBoxOpen;  // runs while a box is "open", e.g. to deliver serial data
@@ -20,5 +22,7 @@ public:
     void inform(const QString &text) override;
     bool askYesNo(const QString &title, const QString &text) override;
     QString chooseFileToOpen() override;
+    QString chooseSiteFileToOpen(SiteFile kind) override;
+    QString chooseSiteFileToSave(SiteFile kind, const QString &suggestedName) override;
     std::optional<PortDescription> choosePort(const std::function<QList<PortRow>()> &listPorts) override;
 };

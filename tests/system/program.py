@@ -134,7 +134,7 @@ class Program:
         return self.control(window, "label", accessible_name).get_name()
 
     # --- what the operator does ----------------------------------------------------------
-    def click(self, acc):
+    def click(self, acc, times=1):
         """Moves the mouse over the control and clicks once a window of the program is under
         it: a box just shown may not be on the screen yet although it is reported."""
         ext = Atspi.Component.get_extents(acc, Atspi.CoordType.SCREEN)
@@ -146,7 +146,10 @@ class Program:
             self._x.sync()
             return screen.query_pointer().child != X.NONE
         wait_for(f"a window at {x},{y}", window_under_pointer)
-        self.desktop.run_x("xdotool", "click", "1")
+        self.desktop.run_x("xdotool", "click", "--repeat", str(times), "--delay", "80", "1")
+
+    def double_click(self, acc):
+        self.click(acc, times=2)
 
     def press(self, window, role, name):
         self.click(self.control(window, role, name))

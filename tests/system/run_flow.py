@@ -15,6 +15,7 @@ from desktop import Desktop, wait_for
 from program import Atspi, GLib
 from program import Program, find_all, is_showing, write_file
 from unit import START_BYTE, Unit, button_image, ticket_image
+from workbench_flows import FLOWS as WORKBENCH_FLOWS
 
 MAIN_TITLE = "ZEMRA BILVEX Polynet Ver 3.04   ZEMRA Ruvozivira Ltd."
 EDITOR_TITLE = "Bilet Yükleme Editörü Ver 3.04  ZEMRA Ruvozivira Ltd"
@@ -48,8 +49,8 @@ class Run:
         self.unit = Unit(self.args.sim, self.folder, *faults)
         return self.unit
 
-    def start_program(self):
-        program = Program(self.desktop, self.args.app, self.folder)
+    def start_program(self, *args):
+        program = Program(self.desktop, self.args.app, self.folder, args)
         self.programs.append(program)
         return program
 
@@ -351,6 +352,7 @@ FLOWS = {
     "stopped_by_logout": stopped_by_logout,
     "slow_adapter": slow_adapter,
     "damaged_settings_kept": damaged_settings_kept,
+    **WORKBENCH_FLOWS,
 }
 
 

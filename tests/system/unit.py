@@ -67,6 +67,21 @@ def button_image(start, enable):
     return bytes(image)
 
 
+def terminal_image(groups, counts):
+    """The 41,920-byte terminal image, with the slots' groups and counts given as
+    {(terminal, slot): value}: each terminal's 32 group records, then its 32 count records,
+    each table in spans of 320 bytes, then the two blocks of zero bytes."""
+    image = bytearray(41920)
+    for t in range(64):
+        for s in range(32):
+            image[320 * t + 5 * s:320 * t + 5 * s + 5] = image_record(groups.get((t, s), 0), 64 * t + s)
+            position = 20640 + 320 * t + 5 * s
+            image[position:position + 5] = image_record(counts.get((t, s), 0), 64 * t + 32 + s)
+        image[41280 + 5 * t:41285 + 5 * t] = image_record(0, 0x1180 + t)
+        image[41600 + 5 * t:41605 + 5 * t] = image_record(0, 0x11C0 + t)
+    return bytes(image)
+
+
 def ticket_image(data, ticket_number):
     records = bytearray()
     for position in range(256):

@@ -344,7 +344,8 @@ class Flows:
         """The operator's click on "Buton Ayarlarını Gönder" in the Windows window: the unit's
         record is what the Linux build sends for the same file. No accessibility bus reaches a
         Windows program under Wine, so the click goes to the button's place, which the window
-        fixes (Frame2 at 472,8, the button at 144,424 in it, 185 by 41)."""
+        fixes (Frame2 at 472,8 below the menu bar, about 20 high; the button at 144,424 in the
+        frame, 185 by 41)."""
         package = self.package()
         self.wine.run("cmd", "/c", "exit")
         self.settings_with({FIRST_START_LINE: b" 123"})
@@ -353,7 +354,7 @@ class Flows:
                                               extra_env={"DISPLAY": screen.display})
             try:
                 window = self.x_window(screen, MAIN_TITLE)
-                self.x_do(screen, "mousemove", "--window", window, "708", "452", "click", "1")
+                self.x_do(screen, "mousemove", "--window", window, "708", "472", "click", "1")
                 deadline = time.monotonic() + 120
                 while len(unit.received()) < 1 + 2079 and time.monotonic() < deadline:
                     time.sleep(0.5)

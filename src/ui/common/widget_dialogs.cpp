@@ -24,6 +24,37 @@ QWidget *ownerWindow()
     return shown == windows.cend() ? nullptr : *shown;
 }
 
+struct SiteFileDialogTexts {
+    QString openCaption;
+    QString saveCaption;
+    QString filter;
+    QString suffix;
+};
+
+SiteFileDialogTexts siteFileDialogTexts(SiteFile kind)
+{
+    const QString all = QStringLiteral(";;Tüm dosyalar (*)");
+    switch (kind) {
+    case SiteFile::Csv:
+        return {QStringLiteral("CSV'den İçe Aktar"), QStringLiteral("CSV Olarak Dışa Aktar"),
+                QStringLiteral("CSV dosyaları (*.csv)") + all, QStringLiteral("csv")};
+    case SiteFile::Report:
+        return {QStringLiteral("Rapor"), QStringLiteral("Rapor"), QStringLiteral("PDF dosyaları (*.pdf)") + all,
+                QStringLiteral("pdf")};
+    case SiteFile::Settings:
+        break;
+    }
+    return {QStringLiteral("Ayar Dosyası Aç"), QStringLiteral("Farklı Kaydet"),
+            QStringLiteral("Ayar dosyaları (*.txt *.TXT)") + all, QStringLiteral("txt")};
+}
+
+QString runFileDialog(QFileDialog &dialog)
+{
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
 }  // namespace
 
 void WidgetDialogs::inform(const QString &text)
@@ -43,6 +74,24 @@ bool WidgetDialogs::askYesNo(const QString &title, const QString &text)
 QString WidgetDialogs::chooseFileToOpen()
 {
     return QFileDialog::getOpenFileName(ownerWindow());
+}
+
+QString WidgetDialogs::chooseSiteFileToOpen(SiteFile kind)
+{
+    const SiteFileDialogTexts texts = siteFileDialogTexts(kind);
+    QFileDialog dialog(ownerWindow(), texts.openCaption, QString(), texts.filter);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return runFileDialog(dialog);
+}
+
+QString WidgetDialogs::chooseSiteFileToSave(SiteFile kind, const QString &suggestedName)
+{
+    const SiteFileDialogTexts texts = siteFileDialogTexts(kind);
+    QFileDialog dialog(ownerWindow(), texts.saveCaption, QString(), texts.filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(texts.suffix);
+    dialog.selectFile(suggestedName);
+    return runFileDialog(dialog);
 }
 
 std::optional<PortDescription> WidgetDialogs::choosePort(const std::function<QList<PortRow>()> &listPorts)

@@ -208,6 +208,11 @@ void GroupPanel::showProgress(const QString &caption)
     Label19->setText(caption);
 }
 
+void GroupPanel::choose(int g)
+{
+    clicks_.selectEntry(Buton_No_Combo, g);
+}
+
 QList<QWidget *> GroupPanel::tabOrder() const
 {
     QList<QWidget *> order{Buton_No_Combo, Buton_Enable, Limit_Check};

@@ -36,6 +36,8 @@ public:
     void showProgress(const QString &caption);
     // The panel's controls in the keyboard's order.
     QList<QWidget *> tabOrder() const;
+    // Shows group g as if the operator had chosen it in the selector.
+    void choose(int g);
 
 private:
     // One number row: its box and the four steppers around it.

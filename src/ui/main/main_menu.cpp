@@ -6,12 +6,14 @@
 #include "image_builder.h"
 #include "link_messages.h"
 #include "main_menu_texts.h"
+#include "overview_window.h"
 #include "panel_state.h"
 #include "terminal_panel.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
 
 namespace {
@@ -42,9 +44,10 @@ Main_Menu::Main_Menu(Tanimlamalar &model, OperatorDialogs &dialogs, UnitSession 
     setWindowIcon(appIcon());
     // The controls size themselves by the font they inherit: it is set before they exist.
     setFont(windowFont(font()));
-    setFixedSize(kClientWidth, kClientHeight);
     buildPanels();
     buildWindowControls();
+    buildMenuBar();
+    placeBelowMenuBar();
     orderKeyboard();
     connectWindowControls();
     connect(&session_, &UnitSession::progress, this, &Main_Menu::showProgress);
@@ -54,6 +57,20 @@ Main_Menu::Main_Menu(Tanimlamalar &model, OperatorDialogs &dialogs, UnitSession 
 Main_Menu::~Main_Menu()
 {
     delete editor_;
+    delete overview_;
+}
+
+// The menu bar stands above the controls the installers know: they keep their places
+// relative to one another, one menu bar lower.
+void Main_Menu::placeBelowMenuBar()
+{
+    const int offset = menuBar_->sizeHint().height();
+    for (QWidget *child : findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (child != menuBar_)
+            child->move(child->x(), child->y() + offset);
+    }
+    menuBar_->setGeometry(0, 0, kClientWidth, offset);
+    setFixedSize(kClientWidth, kClientHeight + offset);
 }
 
 void Main_Menu::buildPanels()
@@ -90,6 +107,17 @@ void Main_Menu::Update_data()
     terminalPanel_->capture(panels);
     groupPanel_->capture(panels);
     ::Update_data(model_, panels);
+    emit modelChanged();
+}
+
+void Main_Menu::showTerminal(int t)
+{
+    terminalPanel_->choose(t);
+}
+
+void Main_Menu::showGroup(int g)
+{
+    groupPanel_->choose(g);
 }
 
 void Main_Menu::showProgress(TransferMode kind, const QString &caption) const
@@ -118,17 +146,20 @@ void Main_Menu::showSlowLine(double msPerByte)
         slowLineHint_->setAccessibleName(QStringLiteral("Hat uyarısı"));
         slowLineHint_->setWordWrap(true);
         slowLineHint_->setStyleSheet(QStringLiteral("color: #a00000;"));
-        slowLineHint_->setGeometry(kHintMargin, kClientHeight, kClientWidth - 2 * kHintMargin, kHintHeight);
-        setFixedSize(kClientWidth, kClientHeight + kHintHeight + kHintMargin);
+        const int top = height();
+        slowLineHint_->setGeometry(kHintMargin, top, kClientWidth - 2 * kHintMargin, kHintHeight);
+        setFixedSize(kClientWidth, top + kHintHeight + kHintMargin);
     }
     slowLineHint_->setText(slowLineMessage(msPerByte));
     slowLineHint_->setAccessibleDescription(slowLineHint_->text());
     slowLineHint_->show();
 }
 
-// Closing the main window ends the application, the hidden editor window with it.
+// Closing the main window ends the application, the hidden editor window and the overview
+// with it.
 void Main_Menu::closeEvent(QCloseEvent *event)
 {
     delete editor_;
+    delete overview_;
     QWidget::closeEvent(event);
 }

@@ -13,8 +13,11 @@
 
 class ComPortFrame;
 class GroupPanel;
+class OverviewWindow;
 class QComboBox;
 class QLabel;
+class QMenu;
+class QMenuBar;
 class QPushButton;
 class TerminalPanel;
 
@@ -39,6 +42,14 @@ public:
     void Terminal_Yukle() override;
     void Update_data() override;
 
+    // Shows terminal t or group g in its panel, as if chosen in the panel's selector.
+    void showTerminal(int t);
+    void showGroup(int g);
+
+signals:
+    // After every capture into the model and every file brought in.
+    void modelChanged();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
@@ -49,6 +60,20 @@ private:
     void orderKeyboard();
     void showProgress(TransferMode kind, const QString &caption) const;
     void showSlowLine(double msPerByte);
+
+    // The menu bar: the site's files, the report, the CSV and the overview
+    void buildMenuBar();
+    void placeBelowMenuBar();
+    void fillRecentFiles();
+    void openSiteFile(const QString &path);
+    void chooseSiteFile();
+    void saveSiteFileAs();
+    void writeReport();
+    void exportCsv();
+    void importCsv();
+    void showOverview();
+    void refillFromModel();
+    void placeBeside(QWidget *window) const;
 
     // The controls on the window itself
     void Ticket_Editor_Click();
@@ -61,6 +86,9 @@ private:
     UnitSession &session_;
     ClickHandlers clicks_;
     QPointer<Editor> editor_;
+    QPointer<OverviewWindow> overview_;
+    QMenuBar *menuBar_ = nullptr;
+    QMenu *recentFiles_ = nullptr;
 
     TerminalPanel *terminalPanel_ = nullptr;
     GroupPanel *groupPanel_ = nullptr;

@@ -54,6 +54,27 @@ inline const QString kClockPcf8583 = QStringLiteral("PCF8583");
 inline const QString kCmdTarihSaat = QStringLiteral("Tarih-Saat Ayarla");
 inline const QString kProgressAtStart = QStringLiteral("%0");
 
+// The installer's workbench: the menu bar, the list copy and their words
+inline const QString kFileMenu = QStringLiteral("&Dosya");
+inline const QString kOpenFile = QStringLiteral("&Aç…");
+inline const QString kSaveFileAs = QStringLiteral("&Farklı Kaydet…");
+inline const QString kRecentFilesMenu = QStringLiteral("&Son Dosyalar");
+inline const QString kNoRecentFiles = QStringLiteral("(boş)");
+inline const QString kReport = QStringLiteral("&Rapor…");
+inline const QString kExportCsv = QStringLiteral("CSV Olarak &Dışa Aktar…");
+inline const QString kImportCsv = QStringLiteral("CSV'den &İçe Aktar…");
+inline const QString kOverview = QStringLiteral("&Genel Bakış");
+inline const QString kCopyList = QStringLiteral("Kopyala…");
+inline const QString kCopyListTitle = QStringLiteral("%1. Terminal Listesini Kopyala");
+inline const QString kCopyListRows = QStringLiteral("%1. Terminal listesi");
+inline const QString kCopyListTargets = QStringLiteral("Bu listeyi alacak terminaller");
+inline const QString kTickAll = QStringLiteral("Hepsi");
+inline const QString kTickNone = QStringLiteral("Hiçbiri");
+inline const QString kOk = QStringLiteral("Tamam");
+inline const QString kCancel = QStringLiteral("İptal");
+inline const QString kReportWritten = QStringLiteral("Rapor yazıldı: %1");
+inline const QString kCsvWritten = QStringLiteral("CSV dosyası yazıldı: %1");
+
 // Messages
 inline const QString kRestartForPort =
     QStringLiteral("Com Port ayarlarının geçerli olabilmesi için programı kapatıp tekrar açınız");

@@ -1,5 +1,6 @@
 #include "terminal_panel.h"
 
+#include "copy_list_dialog.h"
 #include "group_steppers.h"
 #include "layout_helpers.h"
 #include "main_menu_texts.h"
@@ -8,6 +9,7 @@
 #include "panel_host.h"
 #include "panel_load.h"
 #include "panel_state.h"
+#include "priority_copy.h"
 #include "priority_steppers.h"
 #include "unit_session.h"
 
@@ -74,6 +76,7 @@ void TerminalPanel::buildControls()
 
     Terminal_Gonder = command(this, QStringLiteral("Terminal_Gonder"), texts::kTerminalGonder, {2640, 9240, 3615, 615});
     Label18 = progressLabel(this, QStringLiteral("Label18"), texts::kProgressAtStart, {1680, 9480});
+    copyList_ = command(this, QStringLiteral("cmdKopyala"), texts::kCopyList, {240, 9240, 1335, 615});
 }
 
 TerminalPanel::PriorityRow TerminalPanel::buildRow(int s, const QStringList &entries)
@@ -108,6 +111,12 @@ void TerminalPanel::connectControls()
         connect(row.Arti_50, &QPushButton::clicked, this, [this, s] { Arti_50_Click(s); });
     }
     connect(Terminal_Gonder, &QPushButton::clicked, this, [this] { Terminal_Gonder_Click(); });
+    connect(copyList_, &QPushButton::clicked, this, [this] { copyListClick(); });
+}
+
+void TerminalPanel::choose(int t)
+{
+    clicks_.selectEntry(Terminal_No_Combo, t);
 }
 
 void TerminalPanel::selectFirstTerminal()
@@ -156,7 +165,7 @@ QList<QWidget *> TerminalPanel::tabOrder() const
     QList<QWidget *> order{Terminal_No_Combo};
     for (const PriorityRow &row : rows_)
         order << row.Buton_Listesi_Combo << row.Eksi_50 << row.Eksi << row.txtOncelikSayisi << row.Arti << row.Arti_50;
-    order << Terminal_Gonder;
+    order << Terminal_Gonder << copyList_;
     return order;
 }
 
@@ -210,4 +219,18 @@ void TerminalPanel::stepCount(int slot, int step)
 void TerminalPanel::Terminal_Gonder_Click()
 {
     session_.sendTerminals();
+}
+
+// The list copied is the one shown: captured first, as every edit is. Nothing is saved.
+void TerminalPanel::copyListClick()
+{
+    const int t = Terminal_No_Combo->currentIndex();
+    if (t < 0)
+        return;
+    host_.Update_data();
+    CopyListDialog dialog(model_, t, window());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    copyPriorityList(model_, t, dialog.chosenTerminals());
+    host_.Update_data();
 }

@@ -33,6 +33,8 @@ public:
     // This panel's part of what Update_data captures.
     void capture(PanelState &panels) const;
     void showProgress(const QString &caption);
+    // Shows terminal t as if the operator had chosen it in the selector.
+    void choose(int t);
     // The panel's controls in the keyboard's order.
     QList<QWidget *> tabOrder() const;
 
@@ -59,6 +61,7 @@ private:
     void Eksi_50_Click(int slot);
     void stepCount(int slot, int step);
     void Terminal_Gonder_Click();
+    void copyListClick();
 
     Tanimlamalar &model_;
     OperatorDialogs &dialogs_;
@@ -70,4 +73,5 @@ private:
     std::array<PriorityRow, kPanelSlotCount> rows_{};
     QPushButton *Terminal_Gonder = nullptr;
     QLabel *Label18 = nullptr;
+    QPushButton *copyList_ = nullptr;  // "Kopyala…", left of the transfer's progress
 };

@@ -1,0 +1,91 @@
+#include "site_files.h"
+
+#include "settings_csv.h"
+#include "settings_file.h"
+#include "settings_messages.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+#include <optional>
+
+namespace {
+
+QString shown(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+// A settings table is some tens of kilobytes; a file far larger is not one.
+constexpr qint64 kMaxCsvBytes = qint64(4) * 1024 * 1024;
+
+const QString kNothingLoaded = QStringLiteral("Hiçbir değer yüklenmedi.");
+
+QString notFoundMessage(const QString &path)
+{
+    return QStringLiteral("Hata kodu:53    ") + shown(path) + QStringLiteral(" isimli dosya bulunamadı.");
+}
+
+QString csvFailureMessage(const QString &what, const QString &path, const QString &reason)
+{
+    return what + shown(path) + QLatin1Char('\n') + reason;
+}
+
+}  // namespace
+
+QString siteFileReadMessage(int code, const QString &path)
+{
+    return code == SettingsError::FileNotFound ? notFoundMessage(path) : readFailureMessage(code, shown(path));
+}
+
+// Read into a copy: a file cut short must leave the model as it was, and a file read in
+// part leaves the later values as they were, as at start-up.
+bool openSettingsFile(Tanimlamalar &model, OperatorDialogs &dialogs, const QString &path)
+{
+    Tanimlamalar read = model;
+    const int code = loadSettingsFile(read, path);
+    if (code == SettingsError::FileNotFound || code == SettingsError::PastEndOfFile) {
+        dialogs.inform(siteFileReadMessage(code, path) + QLatin1Char('\n') + kNothingLoaded);
+        return false;
+    }
+    if (code != SettingsError::None)
+        dialogs.inform(siteFileReadMessage(code, path));
+    takeStoredSettings(model, read);
+    return true;
+}
+
+bool saveSettingsFileAs(const Tanimlamalar &model, OperatorDialogs &dialogs, const QString &path)
+{
+    const int code = saveSettingsFile(model, path);
+    if (code != SettingsError::None)
+        dialogs.inform(writeFailureMessage(code, shown(path)));
+    return code == SettingsError::None;
+}
+
+bool exportSettingsCsv(const Tanimlamalar &model, OperatorDialogs &dialogs, const QString &path)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(settingsCsv(model)) >= 0 && file.commit())
+        return true;
+    dialogs.inform(csvFailureMessage(QStringLiteral("CSV dosyası yazılamadı: "), path, file.errorString()));
+    return false;
+}
+
+bool importSettingsCsv(Tanimlamalar &model, OperatorDialogs &dialogs, const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        dialogs.inform(csvFailureMessage(QStringLiteral("CSV dosyası okunamadı: "), path, file.errorString()));
+        return false;
+    }
+    if (file.size() > kMaxCsvBytes) {
+        dialogs.inform(csvFailureMessage(QStringLiteral("CSV dosyası okunamadı: "), path,
+                                         QStringLiteral("Dosya bir ayar tablosu için fazla büyük.")));
+        return false;
+    }
+    const std::optional<CsvRefusal> refusal = readSettingsCsv(file.readAll(), model);
+    if (refusal)
+        dialogs.inform(refusal->message());
+    return !refusal;
+}

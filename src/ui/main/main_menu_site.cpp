@@ -1,0 +1,151 @@
+#include "main_menu.h"
+
+#include "com_port_frame.h"
+#include "main_menu_texts.h"
+#include "overview_window.h"
+#include "recent_files.h"
+#include "site_files.h"
+#include "site_report.h"
+#include "working_file.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+
+// The menu bar: the site's files beside the working settings file, the report, the CSV and
+// the overview. Whatever comes in from a file reaches the panels and the images as at start-up;
+// nothing is saved to the working file until the next save.
+
+namespace {
+
+// Where a new file is offered: beside the last one the operator used, else in his home.
+QString suggestedPath(const QString &name)
+{
+    const QStringList recent = recentFiles();
+    const QDir folder = recent.isEmpty() ? QDir::home() : QFileInfo(recent.constFirst()).dir();
+    return folder.filePath(name);
+}
+
+QString datedName(const QString &pattern)
+{
+    return pattern.arg(QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")));
+}
+
+}  // namespace
+
+// Beside the main window where the screen has room, so that both stay in sight while the
+// installer edits and watches.
+void Main_Menu::placeBeside(QWidget *window) const
+{
+    const QRect room = screen()->availableGeometry();
+    const QPoint beside = frameGeometry().topRight() + QPoint(1, 0);
+    if (beside.x() + window->width() <= room.right())
+        window->move(beside);
+}
+
+void Main_Menu::buildMenuBar()
+{
+    menuBar_ = new QMenuBar(this);
+    menuBar_->setObjectName(QStringLiteral("menuBar"));
+    QMenu *file = menuBar_->addMenu(texts::kFileMenu);
+    file->addAction(texts::kOpenFile, QKeySequence(Qt::CTRL | Qt::Key_O), this, [this] { chooseSiteFile(); });
+    file->addAction(texts::kSaveFileAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this,
+                    [this] { saveSiteFileAs(); });
+    recentFiles_ = file->addMenu(texts::kRecentFilesMenu);
+    connect(recentFiles_, &QMenu::aboutToShow, this, &Main_Menu::fillRecentFiles);
+    file->addSeparator();
+    file->addAction(texts::kReport, this, [this] { writeReport(); });
+    file->addAction(texts::kExportCsv, this, [this] { exportCsv(); });
+    file->addAction(texts::kImportCsv, this, [this] { importCsv(); });
+    QAction *overview = menuBar_->addAction(texts::kOverview);
+    overview->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    connect(overview, &QAction::triggered, this, [this] { showOverview(); });
+}
+
+void Main_Menu::fillRecentFiles()
+{
+    recentFiles_->clear();
+    const QStringList files = recentFiles();
+    for (int i = 0; i < files.size(); ++i) {
+        const QString path = files[i];
+        recentFiles_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(path), this,
+                                [this, path] { openSiteFile(path); });
+    }
+    if (files.isEmpty())
+        recentFiles_->addAction(texts::kNoRecentFiles)->setEnabled(false);
+}
+
+void Main_Menu::chooseSiteFile()
+{
+    const QString path = dialogs_.chooseSiteFileToOpen(SiteFile::Settings);
+    if (!path.isEmpty())
+        openSiteFile(path);
+}
+
+void Main_Menu::openSiteFile(const QString &path)
+{
+    if (!openSettingsFile(model_, dialogs_, path))
+        return;
+    rememberFile(path);
+    refillFromModel();
+}
+
+// As "Dosyaya Kaydet" does: the model as it stands.
+void Main_Menu::saveSiteFileAs()
+{
+    const QString name = QFileInfo(workingSettingsFile()).fileName();
+    const QString path = dialogs_.chooseSiteFileToSave(SiteFile::Settings, suggestedPath(name));
+    if (!path.isEmpty() && saveSettingsFileAs(model_, dialogs_, path))
+        rememberFile(path);
+}
+
+void Main_Menu::writeReport()
+{
+    const QString path =
+        dialogs_.chooseSiteFileToSave(SiteFile::Report, suggestedPath(datedName(QStringLiteral("Site-Raporu-%1.pdf"))));
+    if (path.isEmpty())
+        return;
+    const QString fault = writeSiteReport(path, model_, {QDateTime::currentDateTime(), shownSettingsFile()});
+    dialogs_.inform(fault.isEmpty() ? texts::kReportWritten.arg(QDir::toNativeSeparators(path)) : fault);
+}
+
+void Main_Menu::exportCsv()
+{
+    const QString path =
+        dialogs_.chooseSiteFileToSave(SiteFile::Csv, suggestedPath(datedName(QStringLiteral("Site-%1.csv"))));
+    if (!path.isEmpty() && exportSettingsCsv(model_, dialogs_, path))
+        dialogs_.inform(texts::kCsvWritten.arg(QDir::toNativeSeparators(path)));
+}
+
+void Main_Menu::importCsv()
+{
+    const QString path = dialogs_.chooseSiteFileToOpen(SiteFile::Csv);
+    if (!path.isEmpty() && importSettingsCsv(model_, dialogs_, path))
+        refillFromModel();
+}
+
+void Main_Menu::showOverview()
+{
+    if (!overview_) {
+        overview_ = new OverviewWindow(model_, dialogs_);
+        overview_->setAttribute(Qt::WA_DeleteOnClose);
+        connect(this, &Main_Menu::modelChanged, overview_, &OverviewWindow::refresh);
+        connect(overview_, &OverviewWindow::terminalChosen, this, &Main_Menu::showTerminal);
+        connect(overview_, &OverviewWindow::groupChosen, this, &Main_Menu::showGroup);
+        placeBeside(overview_);
+    }
+    overview_->show();
+    overview_->raise();
+    overview_->activateWindow();
+}
+
+// The panels and the images from the model, as the start-up leaves them.
+void Main_Menu::refillFromModel()
+{
+    comPortFrame_->load();
+    Terminal_Yukle();
+    Update_data();
+}
