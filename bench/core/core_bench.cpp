@@ -1,6 +1,9 @@
 // Times the work done after every click (capture and build of both images), the
-// settings file's save and load, and the site report of a whole site.
+// settings file's save and load, the site report of a whole site, and the overview window of
+// it: opened, and following one edit.
 #include "image_builder.h"
+#include "overview_window.h"
+#include "scripted_dialogs.h"
 #include "settings_file.h"
 #include "settings_folder.h"
 #include "site_report.h"
@@ -14,6 +17,8 @@ private slots:
     void settingsSave();
     void settingsLoad();
     void siteReport();
+    void overviewOpen();
+    void overviewFollowsEdit();
 };
 
 namespace {
@@ -91,6 +96,33 @@ void CoreBench::siteReport()
     QCOMPARE(failure, QString());
 }
 
-// The report lays out text: a QGuiApplication (offscreen without a display).
+// Made, filled, checked and shown, as "Genel Bakış" does on its first click.
+void CoreBench::overviewOpen()
+{
+    const Tanimlamalar model = randomSite();
+    ScriptedDialogs dialogs;
+    QBENCHMARK {
+        OverviewWindow window(model, dialogs);
+        window.show();
+        QCoreApplication::processEvents();
+    }
+}
+
+void CoreBench::overviewFollowsEdit()
+{
+    Tanimlamalar model = randomSite();
+    ScriptedDialogs dialogs;
+    OverviewWindow window(model, dialogs);
+    window.show();
+    QCoreApplication::processEvents();
+    QBENCHMARK {
+        ++model.GroupStart[0];
+        window.refresh();
+        QCoreApplication::processEvents();
+    }
+}
+
+// The report lays out text and the overview is a window: a QApplication (offscreen without
+// a display).
 QTEST_MAIN(CoreBench)
 #include "core_bench.moc"

@@ -10,7 +10,7 @@
 namespace {
 
 // A line list far longer than ours is not ours: read no more than this.
-constexpr qint64 kMaxStoreBytes = 64 * 1024;
+constexpr qint64 kMaxStoreBytes = qint64(64) * 1024;
 
 QStringList storedLines(const QString &store)
 {

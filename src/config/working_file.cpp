@@ -7,10 +7,15 @@
 
 namespace {
 
+// Named once, from the command line, before any file is read.
+struct NamedFile {
+    QString path;
+};
+
 QString &namedFile()
 {
-    static QString path;
-    return path;
+    static NamedFile file;
+    return file.path;
 }
 
 }  // namespace

@@ -125,7 +125,7 @@ std::optional<CsvRefusal> CsvImport::groupRow()
         return refusal;
     const int g = values[0] - 1;
     for (size_t i = 0; i < kGroupValues.size(); ++i)
-        (copy_.*kGroupValues[i].values)[g] = values[qsizetype(i) + 1] - kGroupValues[i].shownOffset;
+        (copy_.*kGroupValues[i].values)[g] = int16_t(values[qsizetype(i) + 1] - kGroupValues[i].shownOffset);
     copy_.GroupEnableCopy[g] = copy_.GroupEnable[g];
     return std::nullopt;
 }

@@ -21,9 +21,9 @@ struct ColumnRule {
 // A group value as the group table shows it.
 struct GroupValue {
     ColumnRule rule;
-    int column;  // GroupColumn
-    GroupArray Tanimlamalar::*values;
-    int shownOffset;  // the layout is shown from 1
+    int column = 0;  // GroupColumn
+    GroupArray Tanimlamalar::*values = nullptr;
+    int shownOffset = 0;  // the layout is shown from 1
 };
 
 // In the group table's order, from "Durum" to "Bilet Datası".

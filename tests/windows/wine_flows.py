@@ -233,6 +233,20 @@ class Flows:
         with open(self.wine.drive_c(SETTINGS), "rb") as after:
             check(after.read() == saved, "the window changed the file at its start")
 
+    def report_without_window(self):
+        """bilvex-config.exe --report: the site's PDF from the command line, no window shown;
+        its text holds the file's values, Turkish letters included."""
+        package = self.package()
+        self.wine.run("cmd", "/c", "exit")
+        self.settings_with({FIRST_START_LINE: b" 123"})
+        pdf = self.wine.drive_c("rapor.pdf")
+        with Xvfb() as screen:
+            result = self.wine.run(windows_path(os.path.join(package, "bilvex-config.exe")), "--report",
+                                   "C:\\rapor.pdf", extra_env={"DISPLAY": screen.display})
+        check(result.returncode == 0, f"--report ended with {result.returncode}: {text(result.stderr)}")
+        said = subprocess.run(["pdftotext", "-layout", pdf, "-"], capture_output=True, check=True).stdout
+        check("1. Buton" in text(said) and "Kapalı" in text(said) and " 123 " in text(said), text(said)[:1500])
+
     def value_beyond_16_bits(self):
         package = self.package()
         self.wine.run("cmd", "/c", "exit")

@@ -70,7 +70,7 @@ void Main_Menu::fillRecentFiles()
     recentFiles_->clear();
     const QStringList files = recentFiles();
     for (int i = 0; i < files.size(); ++i) {
-        const QString path = files[i];
+        const QString &path = files.at(i);
         recentFiles_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(path), this,
                                 [this, path] { openSiteFile(path); });
     }

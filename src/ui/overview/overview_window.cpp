@@ -86,13 +86,15 @@ QListWidget *listNamed(const QString &name)
 }  // namespace
 
 OverviewWindow::OverviewWindow(const Tanimlamalar &model, OperatorDialogs &dialogs, QWidget *parent)
-    : QWidget(parent, Qt::Window), model_(model), dialogs_(dialogs)
+    : QWidget(parent, Qt::Window),
+      model_(model),
+      dialogs_(dialogs),
+      comparedFile_(new QLabel(overviewTexts::kNotCompared))
 {
     setObjectName(QStringLiteral("GenelBakis"));
     setWindowTitle(overviewTexts::kTitle);
     auto *compare = new QPushButton(overviewTexts::kCompare);
     connect(compare, &QPushButton::clicked, this, &OverviewWindow::compareWithFile);
-    comparedFile_ = new QLabel(overviewTexts::kNotCompared);
     auto *top = new QHBoxLayout;
     top->addWidget(compare);
     top->addWidget(comparedFile_, 1);

@@ -181,7 +181,8 @@ void MainMenuStartupTest::tabOrderFollowsTheFrames()
         for (const char *name : {"Buton_Listesi_Combo", "Eksi_50", "Eksi", "txtOncelikSayisi", "Arti", "Arti_50"})
             expected << row(name, s);
     }
-    expected << "Terminal_Gonder" << "cmdKopyala";
+    expected << "Terminal_Gonder"
+             << "cmdKopyala";
 
     QStringList order;
     QWidget *widget = f.box("Text4");
