@@ -49,8 +49,11 @@ void SendJob::start()
     startItem();
 }
 
+// The summary is the record's last line: the event loop may yet deliver an answer before
+// it ends, and that answer must not send another byte.
 void SendJob::stop()
 {
+    session_.engine().stop();
     fail(sendTexts::stoppedEnding());
 }
 

@@ -113,6 +113,11 @@ void TransferEngine::portLost()
     emit linkLost();
 }
 
+void TransferEngine::stop()
+{
+    becomeIdle();
+}
+
 bool TransferEngine::isRunning() const
 {
     return !model_.TransferFinished && model_.CurrentTransferMode != TransferMode::None;

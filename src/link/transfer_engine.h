@@ -37,6 +37,10 @@ public:
     // The port went away: the transfer idle, reported once.
     void portLost();
 
+    // Ends the transfer where it is, as a stop request does: no byte more goes out, though
+    // an answer already on its way may still come.
+    void stop();
+
     bool isRunning() const;
 
     // The wait before every read (2 ms), which gives a late echo time to arrive whole.
