@@ -43,6 +43,12 @@ def file_dialog(program, path):
     wait_for("the dialog to close", lambda: not is_showing(dialog))
 
 
+def through_file(program, window, item, path):
+    """A "Dosya" menu item whose dialog is given the path."""
+    from_menu(program, window, "Dosya", item)
+    file_dialog(program, path)
+
+
 def text_of(program, window, name):
     return Atspi.Text.get_text(program.control(window, "text", name), 0, -1)
 
@@ -54,15 +60,13 @@ def site_files(run):
     started = read(run.settings_file())
     site = os.path.join(run.folder, "site-a.txt")
     write_file(site, with_line(with_line(started, START_LINE, b" 150"), 4, b"3"))
-    from_menu(program, window, "Dosya", "Aç…")
-    file_dialog(program, site)
+    through_file(program, window, "Aç…", site)
     wait_for("the site's values shown", lambda: text_of(program, window, "Başlangıç Sayısı:") == "150")
     assert text_of(program, window, "Haberleşme Com port") == "3"
     assert read(run.settings_file()) == started, "nothing saved before a save"
 
     copy = os.path.join(run.folder, "site-b.txt")
-    from_menu(program, window, "Dosya", "Farklı Kaydet…")
-    file_dialog(program, copy)
+    through_file(program, window, "Farklı Kaydet…", copy)
     wait_for("the copy written", lambda: os.path.exists(copy))
     assert read(copy) == read(site)
     program.press(window, "push button", "Dosyaya Kaydet")
@@ -70,8 +74,7 @@ def site_files(run):
 
     short = os.path.join(run.folder, "short.txt")
     write_file(short, read(site)[:5000])
-    from_menu(program, window, "Dosya", "Aç…")
-    file_dialog(program, short)
+    through_file(program, window, "Aç…", short)
     [text] = program.answer_box("Tamam")
     assert text.startswith("Hata kodu:62   Hatalı formatta dosya. " + short) and text.endswith(NOTHING_LOADED), text
     assert text_of(program, window, "Başlangıç Sayısı:") == "150", "the model stays"
@@ -159,8 +162,7 @@ def report(run):
     program.press(window, "check box", "Buton Kapalı")
     program.press(window, "push button", "Başlangıç Sayısı: +50")
     pdf = os.path.join(run.folder, "rapor.pdf")
-    from_menu(program, window, "Dosya", "Rapor…")
-    file_dialog(program, pdf)
+    through_file(program, window, "Rapor…", pdf)
     assert program.answer_box("Tamam") == [f"Rapor yazıldı: {pdf}"]
     text = subprocess.run(["pdftotext", "-layout", pdf, "-"], capture_output=True, text=True, check=True).stdout
     assert "1. Buton" in text and "Açık" in text and " 50 " in text, text[:2000]
@@ -174,27 +176,23 @@ def csv_round_trip(run):
     program.press(window, "check box", "Buton Kapalı")
     program.press(window, "push button", "Bitiş Sayısı: +50")
     exported = os.path.join(run.folder, "site.csv")
-    from_menu(program, window, "Dosya", "CSV Olarak Dışa Aktar…")
-    file_dialog(program, exported)
+    through_file(program, window, "CSV Olarak Dışa Aktar…", exported)
     program.answer_box("Tamam")
     first = read(exported)
     program.press(window, "push button", "Bitiş Sayısı: +50")
     assert text_of(program, window, "Bitiş Sayısı:") == "100"
 
-    from_menu(program, window, "Dosya", "CSV'den İçe Aktar…")
-    file_dialog(program, exported)
+    through_file(program, window, "CSV'den İçe Aktar…", exported)
     wait_for("the exported values back", lambda: text_of(program, window, "Bitiş Sayısı:") == "50")
     again = os.path.join(run.folder, "again.csv")
-    from_menu(program, window, "Dosya", "CSV Olarak Dışa Aktar…")
-    file_dialog(program, again)
+    through_file(program, window, "CSV Olarak Dışa Aktar…", again)
     program.answer_box("Tamam")
     assert read(again) == first
 
     wrong = os.path.join(run.folder, "wrong.csv")
     write_file(wrong, first.replace(b"\r\n1;100;0;50;", b"\r\n1;100;0;1500;", 1))
     assert read(wrong) != first, "the row to change was not found"
-    from_menu(program, window, "Dosya", "CSV'den İçe Aktar…")
-    file_dialog(program, wrong)
+    through_file(program, window, "CSV'den İçe Aktar…", wrong)
     [text] = program.answer_box("Tamam")
     assert "1500" in text and "Bitiş" in text, text
     assert text_of(program, window, "Bitiş Sayısı:") == "50", "nothing changed"

@@ -1,7 +1,7 @@
 #include "copy_list_dialog.h"
 
 #include "main_menu_texts.h"
-#include "site_tables.h"
+#include "panel_load.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -27,11 +27,6 @@ QTableWidgetItem *readOnlyItem(const QString &text)
 QString groupText(int16_t group)
 {
     return group == 0 ? texts::kNoGroup : texts::kGroupEntry.arg(group);
-}
-
-QString countText(int16_t count)
-{
-    return count == kMaxCount ? kMaxCountText : QString::number(count);
 }
 
 }  // namespace
