@@ -44,6 +44,7 @@ public:
         std::fprintf(stderr, "box: %s\n", qPrintable(text));
     }
     bool askYesNo(const QString &, const QString &) override { return true; }
+    SaveChoice askToSave(const QString &) override { return SaveChoice::Cancel; }
     QString chooseFileToOpen() override { return {}; }
     QString chooseSiteFileToOpen(SiteFile) override { return {}; }
     QString chooseSiteFileToSave(SiteFile, const QString &) override { return {}; }

@@ -125,6 +125,7 @@ int main(int argc, char *argv[])
         dialogs = &unattendedDialogs;
     UnitSession session(model, *dialogs);
     Main_Menu window(model, *dialogs, session);
+    QObject::connect(&stopRequests, &StopRequests::requested, &session.document(), &SiteDocument::keepUnsavedValues);
     const StartDecision start = window.Form_Load();
     if (stopRequests.wasRequested())
         return 0;

@@ -2,8 +2,10 @@
 
 #include "headless_platform.h"
 #include "platform_paths.h"
+#include "same_file.h"
 #include "settings_file.h"
 #include "settings_messages.h"
+#include "site_files.h"
 #include "site_report.h"
 
 #include <QDateTime>
@@ -87,11 +89,10 @@ QString settingsFault(int code, const QString &settingsFile)
         .arg(QDir::toNativeSeparators(settingsFile), reason);
 }
 
-// A report written over the settings it was made from would lose them.
+// A report written over the settings it was made from, or over the working file, would lose them.
 bool wouldReplaceSettings(const ReportRequest &request)
 {
-    const QString pdf = QFileInfo(request.pdfPath).canonicalFilePath();
-    return !pdf.isEmpty() && pdf == QFileInfo(request.settingsFile).canonicalFilePath();
+    return sameFile(request.pdfPath, request.settingsFile) || sameFile(request.pdfPath, settingsFilePath());
 }
 
 int writeReport(const ReportRequest &request)
@@ -104,8 +105,7 @@ int writeReport(const ReportRequest &request)
         return kInputFault;
     }
     if (wouldReplaceSettings(request)) {
-        say(QStringLiteral("Rapor ayarlar dosyasının üzerine yazılmaz: %1")
-                .arg(QDir::toNativeSeparators(request.pdfPath)));
+        say(reportOverSettingsMessage(request.pdfPath));
         return kNotWritten;
     }
     const ReportFacts facts{QDateTime::currentDateTime(), QDir::toNativeSeparators(request.settingsFile)};

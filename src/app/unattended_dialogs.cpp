@@ -22,6 +22,13 @@ bool UnattendedDialogs::askYesNo(const QString &title, const QString &text)
     return false;
 }
 
+// Nobody to ask: nothing is dropped and nothing written.
+SaveChoice UnattendedDialogs::askToSave(const QString &text)
+{
+    report(text);
+    return SaveChoice::Cancel;
+}
+
 QString UnattendedDialogs::chooseFileToOpen()
 {
     return {};

@@ -9,6 +9,12 @@ void StderrDialogs::inform(const QString &text)
     out_.line(text);
 }
 
+// Nothing here drops a site: there is no question to ask.
+SaveChoice StderrDialogs::askToSave(const QString &)
+{
+    return SaveChoice::Cancel;
+}
+
 bool StderrDialogs::askYesNo(const QString &, const QString &)
 {
     return true;

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSaveFile>
 
 #include <cstdio>
 
@@ -67,6 +68,20 @@ Backup keepCopy(const QFileInfo &file, const QByteArray &bytes, const QString &f
 }
 
 }  // namespace
+
+Backup keepUnsavedCopy(const QString &path, const QByteArray &bytes, const QString &folder, const QDateTime &now)
+{
+    const QFileInfo file(path);
+    if (folder.isEmpty() || !QDir().mkpath(folder))
+        return {{}, QStringLiteral("klasör oluşturulamadı: %1").arg(QDir::toNativeSeparators(folder))};
+    const QString name =
+        QStringLiteral("%1-kaydedilmemis-%2.%3")
+            .arg(file.completeBaseName(), now.toString(QStringLiteral("yyyy-MM-dd-HHmmss")), file.suffix());
+    QSaveFile copy(QDir(folder).filePath(name));
+    if (!copy.open(QIODevice::WriteOnly) || copy.write(bytes) != bytes.size() || !copy.commit())
+        return {{}, copy.errorString()};
+    return {copy.fileName(), {}};
+}
 
 Backup keepBackup(const QString &path, const QString &folder, const QDateTime &now)
 {

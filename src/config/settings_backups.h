@@ -28,6 +28,11 @@ Backup keepBackup(const QString &path, const QString &folder = backupsFolder(),
 // changes it. A copy that cannot be made never stops the save; it is said on stderr.
 void keepReplacedFile(const QString &path, const QByteArray &bytes, const QString &folder = backupsFolder());
 
+// The values of a session that ended without a save (a logout), kept beside the file's
+// backups as NAME-kaydedilmemis-TIME.SUFFIX; the file itself is not touched.
+Backup keepUnsavedCopy(const QString &path, const QByteArray &bytes, const QString &folder = backupsFolder(),
+                       const QDateTime &now = QDateTime::currentDateTime());
+
 // The operator's words for both.
 QString backedUpAsFoundMessage(const QString &backup);
 QString backupFailedMessage(const QString &path, const QString &reason);

@@ -233,19 +233,3 @@ int saveSettingsFile(const Tanimlamalar &model, const QString &path)
     }
     return error;
 }
-
-void takeStoredSettings(Tanimlamalar &into, const Tanimlamalar &from)
-{
-    into.GroupEnable = from.GroupEnable;
-    into.GroupEnableCopy = from.GroupEnableCopy;
-    into.GroupStart = from.GroupStart;
-    into.GroupEnd = from.GroupEnd;
-    into.GroupLastCalled = from.GroupLastCalled;
-    into.GroupLastIssued = from.GroupLastIssued;
-    into.GroupLayout = from.GroupLayout;
-    into.GroupLimit = from.GroupLimit;
-    into.PriorityGroup = from.PriorityGroup;
-    into.PriorityCount = from.PriorityCount;
-    into.ClockChip = from.ClockChip;
-    into.Text4 = from.Text4;
-}

@@ -29,10 +29,6 @@ int loadSettingsFile(Tanimlamalar &model, const QString &path = workingSettingsF
 // Returns SettingsError::None or the failure's code.
 int saveSettingsFile(const Tanimlamalar &model, const QString &path = workingSettingsFile());
 
-// The values the settings file stores (COM port text, clock chip, groups, priority tables),
-// from one model into another; images, transfer state and flags stay.
-void takeStoredSettings(Tanimlamalar &into, const Tanimlamalar &from);
-
 // The file's bytes for the model: Windows-1254, CR LF after every line.
 QByteArray settingsFileBytes(const Tanimlamalar &model);
 

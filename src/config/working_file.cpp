@@ -34,3 +34,10 @@ QString shownSettingsFile()
 {
     return namedFile().isEmpty() ? kShownSettingsPath : QDir::toNativeSeparators(namedFile());
 }
+
+QString shownPathOf(const QString &path)
+{
+    if (QFileInfo(path).absoluteFilePath() == QFileInfo(workingSettingsFile()).absoluteFilePath())
+        return shownSettingsFile();
+    return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+}

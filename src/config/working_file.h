@@ -10,3 +10,6 @@ QString workingSettingsFile();
 // The path the operator's messages name: the Windows path installers know the platform's
 // file by, or the named file as given.
 QString shownSettingsFile();
+// How the messages name the file at `path`: the working file as shownSettingsFile, any
+// other as its path in the platform's form.
+QString shownPathOf(const QString &path);

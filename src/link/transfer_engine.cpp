@@ -40,6 +40,12 @@ std::optional<uint8_t> elementOf(const Image &image, int position)
     return static_cast<uint8_t>(image[position]);
 }
 
+template <size_t N>
+QByteArray bytesOf(const std::array<uint8_t, N> &image)
+{
+    return {reinterpret_cast<const char *>(image.data()), static_cast<qsizetype>(N)};
+}
+
 QString progressCaption(int sentPosition, double divisor)
 {
     const double percent = RoundHalfEven(sentPosition / divisor * 100);
@@ -70,6 +76,7 @@ bool TransferEngine::startTransfer(TransferMode kind)
     lossReported_ = false;
     wrongEchoes_ = 0;
     ++transferNumber_;
+    sending_ = imageOf(kind);
     model_.CurrentTransferMode = kind;
     model_.TransferPosition = 0;
     model_.TransferFinished = false;
@@ -225,19 +232,26 @@ void TransferEngine::checkForStall()
 
 std::optional<uint8_t> TransferEngine::imageByte(int position) const
 {
-    switch (model_.CurrentTransferMode) {
+    return elementOf(sending_, position);
+}
+
+// The transfer's own copy: an edit while it runs changes the next send, never this one, so
+// the unit never gets the first part of one site and the rest of another.
+QByteArray TransferEngine::imageOf(TransferMode kind) const
+{
+    switch (kind) {
     case TransferMode::ButtonSettings:
-        return elementOf(model_.ButtonImage, position);
+        return bytesOf(model_.ButtonImage);
     case TransferMode::TerminalSettings:
-        return elementOf(model_.TerminalImage, position);
+        return bytesOf(model_.TerminalImage);
     case TransferMode::TicketData:
-        return elementOf(model_.TicketImage, position);
+        return model_.TicketImage;
     case TransferMode::DateTime:
-        return elementOf(model_.DateTimeFrame, position);
+        return bytesOf(model_.DateTimeFrame);
     case TransferMode::None:
         break;
     }
-    return std::nullopt;
+    return {};
 }
 
 int TransferEngine::currentPosition() const

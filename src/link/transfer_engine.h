@@ -21,7 +21,7 @@ constexpr uint8_t kStartByte = 0xAA;
 int transferLength(TransferMode kind);
 
 // The echo-verified upload: one image byte per answer of the unit, driven only by the
-// port's receive notification.
+// port's receive notification. Each transfer sends the image as it was when it started.
 class TransferEngine : public QObject {
     Q_OBJECT
 public:
@@ -73,10 +73,12 @@ private:
     void becomeIdle();
     void checkForStall();
     std::optional<uint8_t> imageByte(int position) const;
+    QByteArray imageOf(TransferMode kind) const;
     int currentPosition() const;
 
     Tanimlamalar &model_;
     ByteLink &link_;
+    QByteArray sending_;  // the image as it was when the start byte went out
     QTimer stallTimer_;
     std::chrono::milliseconds readDelay_;
     FineWaits fineWaits_;

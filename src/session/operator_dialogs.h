@@ -7,6 +7,9 @@
 #include <functional>
 #include <optional>
 
+// The answers to the question asked before unsaved work would be dropped.
+enum class SaveChoice { Save, Discard, Cancel };
+
 // The files an operator picks for the site beside the settings file's own place.
 enum class SiteFile { Settings, Csv, Report };
 
@@ -20,6 +23,8 @@ public:
     virtual void inform(const QString &text) = 0;
     // A modal Yes/No box; true for Yes.
     virtual bool askYesNo(const QString &title, const QString &text) = 0;
+    // A modal box with "Kaydet", "Kaydetme" and "İptal"; closing it is "İptal".
+    virtual SaveChoice askToSave(const QString &text) = 0;
     // The chosen file's path, or an empty text when none was chosen.
     virtual QString chooseFileToOpen() = 0;
     // The same for a file of the site, and the path to save one to (suggestedName first

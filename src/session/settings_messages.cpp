@@ -46,9 +46,11 @@ QString asFoundNote(int code)
 
 }  // namespace
 
-StartDecision dosyadan_oku(Tanimlamalar &model, OperatorDialogs &dialogs)
+StartDecision dosyadan_oku(Tanimlamalar &model, OperatorDialogs &dialogs, int *readCode)
 {
     const int code = loadSettingsFile(model);
+    if (readCode)
+        *readCode = code;
     if (code == SettingsError::None)
         return StartDecision::Continue;
     if (code == SettingsError::PastEndOfFile) {
@@ -61,10 +63,10 @@ StartDecision dosyadan_oku(Tanimlamalar &model, OperatorDialogs &dialogs)
     return StartDecision::Continue;
 }
 
-bool dosyaya_kaydet(const Tanimlamalar &model, OperatorDialogs &dialogs)
+bool dosyaya_kaydet(const Tanimlamalar &model, OperatorDialogs &dialogs, const QString &path)
 {
-    const int code = saveSettingsFile(model);
+    const int code = saveSettingsFile(model, path);
     if (code != SettingsError::None)
-        dialogs.inform(writeFailureMessage(code));
+        dialogs.inform(writeFailureMessage(code, shownPathOf(path)));
     return code == SettingsError::None;
 }

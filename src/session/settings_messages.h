@@ -9,11 +9,13 @@
 // returning normally but for a file cut short.
 
 // Reads the settings file into the model; a missing file is written from the model.
-// EndApplication when the file is cut short: the caller ends the application.
-StartDecision dosyadan_oku(Tanimlamalar &model, OperatorDialogs &dialogs);
+// EndApplication when the file is cut short: the caller ends the application. `readCode`,
+// where given, gets the read's code (SettingsError).
+StartDecision dosyadan_oku(Tanimlamalar &model, OperatorDialogs &dialogs, int *readCode = nullptr);
 
-// Writes the whole model to the settings file. True when the file was written.
-bool dosyaya_kaydet(const Tanimlamalar &model, OperatorDialogs &dialogs);
+// Writes the whole model to the settings file at `path`, its messages naming it as the
+// operator knows it. True when the file was written.
+bool dosyaya_kaydet(const Tanimlamalar &model, OperatorDialogs &dialogs, const QString &path = workingSettingsFile());
 
 // The reader's and the writer's words for a failure code, naming the file as shown.
 QString readFailureMessage(int code, const QString &shownPath = shownSettingsFile());

@@ -3,11 +3,13 @@
 #include "settings_csv.h"
 #include "settings_file.h"
 #include "settings_messages.h"
+#include "stored_settings.h"
 
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
 
+#include <memory>
 #include <optional>
 
 namespace {
@@ -39,28 +41,20 @@ QString siteFileReadMessage(int code, const QString &path)
     return code == SettingsError::FileNotFound ? notFoundMessage(path) : readFailureMessage(code, shown(path));
 }
 
-// Read into a copy: a file cut short must leave the model as it was, and a file read in
-// part leaves the later values as they were, as at start-up.
-bool openSettingsFile(Tanimlamalar &model, OperatorDialogs &dialogs, const QString &path)
+// Read into a fresh model: a file cut short must leave the model as it was, and the values
+// after a faulty line are those of a fresh start, as at start-up.
+std::optional<int> openSettingsFile(Tanimlamalar &model, OperatorDialogs &dialogs, const QString &path)
 {
-    Tanimlamalar read = model;
-    const int code = loadSettingsFile(read, path);
+    const auto read = std::make_unique<Tanimlamalar>();
+    const int code = loadSettingsFile(*read, path);
     if (code == SettingsError::FileNotFound || code == SettingsError::PastEndOfFile) {
         dialogs.inform(siteFileReadMessage(code, path) + QLatin1Char('\n') + kNothingLoaded);
-        return false;
+        return std::nullopt;
     }
     if (code != SettingsError::None)
         dialogs.inform(siteFileReadMessage(code, path));
-    takeStoredSettings(model, read);
-    return true;
-}
-
-bool saveSettingsFileAs(const Tanimlamalar &model, OperatorDialogs &dialogs, const QString &path)
-{
-    const int code = saveSettingsFile(model, path);
-    if (code != SettingsError::None)
-        dialogs.inform(writeFailureMessage(code, shown(path)));
-    return code == SettingsError::None;
+    applyStoredSettings(model, storedSettingsOf(*read));
+    return code;
 }
 
 bool exportSettingsCsv(const Tanimlamalar &model, OperatorDialogs &dialogs, const QString &path)
@@ -88,4 +82,14 @@ bool importSettingsCsv(Tanimlamalar &model, OperatorDialogs &dialogs, const QStr
     if (refusal)
         dialogs.inform(refusal->message());
     return !refusal;
+}
+
+QString reportOverSettingsMessage(const QString &path)
+{
+    return QStringLiteral("Rapor ayarlar dosyasının üzerine yazılmaz: ") + shown(path);
+}
+
+QString csvOverSettingsMessage(const QString &path)
+{
+    return QStringLiteral("CSV dosyası ayarlar dosyasının üzerine yazılmaz: ") + shown(path);
 }

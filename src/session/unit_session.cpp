@@ -42,13 +42,14 @@ UnitSession::UnitSession(Tanimlamalar &model, OperatorDialogs &dialogs, QObject 
       dialogs_(dialogs),
       ownLink_(std::make_unique<SerialPort>()),
       link_(*ownLink_),
-      engine_(model, link_)
+      engine_(model, link_),
+      document_(model, dialogs)
 {
     connectEngine();
 }
 
 UnitSession::UnitSession(Tanimlamalar &model, OperatorDialogs &dialogs, ByteLink &link, QObject *parent)
-    : QObject(parent), model_(model), dialogs_(dialogs), link_(link), engine_(model, link_)
+    : QObject(parent), model_(model), dialogs_(dialogs), link_(link), engine_(model, link_), document_(model, dialogs)
 {
     connectEngine();
 }
@@ -74,7 +75,7 @@ void UnitSession::connectEngine()
 StartDecision UnitSession::start()
 {
     clearPriorityTables(model_);
-    if (dosyadan_oku(model_, dialogs_) == StartDecision::EndApplication)
+    if (document_.readAtStart() == StartDecision::EndApplication)
         return StartDecision::EndApplication;
     return openPort(model_.Text4);
 }
@@ -130,7 +131,7 @@ void UnitSession::sendTerminals()
 // transfer starts anyway.
 void UnitSession::saveAndSend(TransferMode kind)
 {
-    dosyaya_kaydet(model_, dialogs_);
+    document_.save();
     send(kind);
 }
 
@@ -166,8 +167,10 @@ bool UnitSession::send(TransferMode kind)
     // A port that fails under the start byte reports its loss itself; only a port that was
     // not open is told here.
     const bool wasOpen = link_.isOpen();
-    if (engine_.startTransfer(kind))
+    if (engine_.startTransfer(kind)) {
+        emit transferStarted(kind);
         return true;
+    }
     if (!wasOpen)
         dialogs_.inform(portNotOpenMessage(portText_, link_.notOpenReason()));
     return false;
@@ -176,4 +179,9 @@ bool UnitSession::send(TransferMode kind)
 TransferEngine &UnitSession::engine()
 {
     return engine_;
+}
+
+SiteDocument &UnitSession::document()
+{
+    return document_;
 }

@@ -3,6 +3,7 @@
 #include "byte_link.h"
 #include "operator_dialogs.h"
 #include "port_choice.h"
+#include "site_document.h"
 #include "start_decision.h"
 #include "tanimlamalar.h"
 #include "transfer_engine.h"
@@ -27,7 +28,7 @@ public:
     UnitSession &operator=(const UnitSession &) = delete;
 
     // The start-up steps that concern no window: the priority tables cleared, the settings
-    // file read into the model, the port of its COM number opened. EndApplication when the
+    // file read into the model (through the document), the port of its COM number opened. EndApplication when the
     // file is cut short or the port is held by another program (both told to the operator).
     StartDecision start();
 
@@ -41,7 +42,7 @@ public:
     // Whether this user can open the device now; the port this session holds counts as usable.
     PortAccess portAccess(const QString &device);
 
-    // Saves the settings file, then sends the button or terminal image.
+    // Saves the open settings file, then sends the button or terminal image.
     void sendButtons();
     void sendTerminals();
     // Builds the date-time frame for the model's clock chip and sends it.
@@ -54,8 +55,12 @@ public:
     bool send(TransferMode kind);
 
     TransferEngine &engine();
+    // The site this session saves before its sends.
+    SiteDocument &document();
 
 signals:
+    // A transfer has begun: its start byte is out.
+    void transferStarted(TransferMode kind);
     void progress(TransferMode kind, const QString &caption);
     void finished(TransferMode kind, int wrongEchoes);
     void linkLost();
@@ -71,6 +76,7 @@ private:
     std::unique_ptr<ByteLink> ownLink_;
     ByteLink &link_;
     TransferEngine engine_;
+    SiteDocument document_;
     QString portText_;  // what start-up opened, or tried to open: the port's messages name it
     QString device_;    // the device behind it
 };

@@ -88,7 +88,7 @@ private slots:
     void otherPortEventsReadNothing();
     void emptyReadDoesNotAdvance();
     void notificationDuringBoxIsHandledAfterIt();
-    void rebuiltImageIsSentFromThenOn();
+    void imageRebuiltDuringATransferWaitsForTheNext();
     void stalledNotifierIsCoveredByTheGuard();
     void silentUnitIsWaitedFor();
     void sendWithPortClosedTellsWhy_data();
@@ -370,17 +370,22 @@ void TestTransferEngine::notificationDuringBoxIsHandledAfterIt()
     QCOMPARE(rig.model->TransferPosition, 3.0);
 }
 
-void TestTransferEngine::rebuiltImageIsSentFromThenOn()
+// One transfer, one site: what an edit rebuilds goes out with the next send.
+void TestTransferEngine::imageRebuiltDuringATransferWaitsForTheNext()
 {
     Rig rig;
     rig.session.send(TransferMode::ButtonSettings);
     rig.receive(bytes({0x00}));
     rig.receive(bytes({patternByte(0)}));
     rig.model->ButtonImage[2] = 0x5A;
-    rig.model->ButtonImage[3] = 0x6B;
     rig.receive(bytes({patternByte(1)}));
-    rig.receive(bytes({0x5A}));
-    QCOMPARE(rig.link.written, bytes({0xAA, patternByte(0), patternByte(1), 0x5A, 0x6B}));
+    rig.receive(bytes({patternByte(2)}));
+    QCOMPARE(rig.link.written, bytes({0xAA, patternByte(0), patternByte(1), patternByte(2), patternByte(3)}));
+    rig.session.send(TransferMode::ButtonSettings);
+    rig.receive(bytes({0x00}));
+    rig.receive(bytes({patternByte(0)}));
+    rig.receive(bytes({patternByte(1)}));
+    QVERIFY(rig.link.written.endsWith(bytes({0xAA, patternByte(0), patternByte(1), 0x5A})));
     QCOMPARE(rig.dialogs.shown, QStringList());
 }
 

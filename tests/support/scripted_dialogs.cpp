@@ -7,6 +7,12 @@ void ScriptedDialogs::inform(const QString &text)
         whileBoxOpen();
 }
 
+SaveChoice ScriptedDialogs::askToSave(const QString &text)
+{
+    shown << text;
+    return saveAnswer;
+}
+
 bool ScriptedDialogs::askYesNo(const QString &title, const QString &text)
 {
     titles << title;

@@ -12,6 +12,7 @@ public:
     QStringList shown;   // every box's text, in order
     QStringList titles;  // the title of every Yes/No box
     bool answerYes = true;
+    SaveChoice saveAnswer = SaveChoice::Cancel;
     QString fileToOpen;
     QString siteFileToOpen;
     QString siteFileToSave;
@@ -21,6 +22,7 @@ public:
 
     void inform(const QString &text) override;
     bool askYesNo(const QString &title, const QString &text) override;
+    SaveChoice askToSave(const QString &text) override;
     QString chooseFileToOpen() override;
     QString chooseSiteFileToOpen(SiteFile kind) override;
     QString chooseSiteFileToSave(SiteFile kind, const QString &suggestedName) override;

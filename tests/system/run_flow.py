@@ -15,6 +15,7 @@ from desktop import Desktop, wait_for
 from program import Atspi, GLib
 from program import Program, find_all, is_showing, write_file
 from unit import START_BYTE, Unit, button_image, ticket_image
+from document_flows import FLOWS as DOCUMENT_FLOWS
 from workbench_flows import FLOWS as WORKBENCH_FLOWS
 
 MAIN_TITLE = "ZEMRA BILVEX Polynet Ver 3.04   ZEMRA Ruvozivira Ltd."
@@ -353,6 +354,7 @@ FLOWS = {
     "slow_adapter": slow_adapter,
     "damaged_settings_kept": damaged_settings_kept,
     **WORKBENCH_FLOWS,
+    **DOCUMENT_FLOWS,
 }
 
 

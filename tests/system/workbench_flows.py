@@ -69,8 +69,11 @@ def site_files(run):
     through_file(program, window, "Farklı Kaydet…", copy)
     wait_for("the copy written", lambda: os.path.exists(copy))
     assert read(copy) == read(site)
+    # The copy is now the open file: the save writes it, and the working file stays.
+    program.press(window, "check box", "Buton Kapalı")
     program.press(window, "push button", "Dosyaya Kaydet")
-    wait_for("the working file saved", lambda: read(run.settings_file()) == read(site))
+    wait_for("the copy saved", lambda: read(copy).split(b"\r\n")[ENABLE_LINE] == b" 100")
+    assert read(run.settings_file()) == started, "the working file untouched"
 
     short = os.path.join(run.folder, "short.txt")
     write_file(short, read(site)[:5000])

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include <algorithm>
 
@@ -69,6 +70,21 @@ bool WidgetDialogs::askYesNo(const QString &title, const QString &text)
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, ownerWindow());
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
+}
+
+SaveChoice WidgetDialogs::askToSave(const QString &text)
+{
+    QMessageBox box(QMessageBox::Warning, QGuiApplication::applicationDisplayName(), text, QMessageBox::NoButton,
+                    ownerWindow());
+    QPushButton *save = box.addButton(QStringLiteral("Kaydet"), QMessageBox::AcceptRole);
+    QPushButton *discard = box.addButton(QStringLiteral("Kaydetme"), QMessageBox::DestructiveRole);
+    QPushButton *cancel = box.addButton(QStringLiteral("İptal"), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == save)
+        return SaveChoice::Save;
+    return box.clickedButton() == discard ? SaveChoice::Discard : SaveChoice::Cancel;
 }
 
 QString WidgetDialogs::chooseFileToOpen()

@@ -6,7 +6,6 @@
 #include "platform_paths.h"
 #include "port_choice.h"
 #include "port_mapping.h"
-#include "settings_messages.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -26,7 +25,12 @@ ComPortFrame::ComPortFrame(Tanimlamalar &model, OperatorDialogs &dialogs, UnitSe
     Port_Sec->setAccessibleName(texts::kChoosePortName);
 
     // The model keeps the COM port number as the text of Text4.
-    connect(Text4, &QLineEdit::textChanged, this, [this](const QString &text) { model_.Text4 = text; });
+    connect(Text4, &QLineEdit::textChanged, this, [this](const QString &text) {
+        model_.Text4 = text;
+        session_.document().noteEdit();
+    });
+    // A typed number is a step once taken, not one per key.
+    connect(Text4, &QLineEdit::editingFinished, this, [this] { session_.document().record(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
     connect(Port_Sec, &QPushButton::clicked, this, [this] { Port_Sec_Click(); });
 }
@@ -49,7 +53,8 @@ QList<QWidget *> ComPortFrame::tabOrder() const
 // The port stays as opened at start-up; the new number is used from the next start.
 void ComPortFrame::Command2_Click()
 {
-    dosyaya_kaydet(model_, dialogs_);
+    session_.document().record();
+    session_.document().save();
     dialogs_.inform(texts::kRestartForPort);
 }
 

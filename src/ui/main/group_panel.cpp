@@ -123,8 +123,11 @@ void GroupPanel::connectControls()
     clicks_.onClick(Buton_Enable, [this] { Buton_Enable_Click(); });
     clicks_.onClick(Limit_Check, [this] { Limit_Check_Click(); });
     clicks_.onClick(Bilet_Data_Combo, [this] { Bilet_Data_Combo_Click(); });
-    for (int i = 0; i < kNumberBoxCount; ++i)
+    for (int i = 0; i < kNumberBoxCount; ++i) {
         connectSteppers(numbers_[i], static_cast<NumberBox>(i));
+        // A typed number is taken on Enter or when the box is left.
+        connect(numbers_[i].box, &QLineEdit::editingFinished, this, [this] { host_.Update_data(); });
+    }
     connect(Reset, &QPushButton::clicked, this, [this] { Reset_Click(); });
     connect(Buton_Gonder, &QPushButton::clicked, this, [this] { Buton_Gonder_Click(); });
 }

@@ -10,11 +10,11 @@
 #include "panel_state.h"
 #include "terminal_panel.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStatusBar>
 
 namespace {
 
@@ -37,7 +37,7 @@ QFont windowFont(QFont font)
 }  // namespace
 
 Main_Menu::Main_Menu(Tanimlamalar &model, OperatorDialogs &dialogs, UnitSession &session, QWidget *parent)
-    : QWidget(parent), model_(model), dialogs_(dialogs), session_(session), clicks_(this)
+    : QWidget(parent), model_(model), dialogs_(dialogs), session_(session), document_(session.document()), clicks_(this)
 {
     setObjectName(QStringLiteral("Main_Menu"));
     setWindowTitle(texts::kWindowTitle);
@@ -50,6 +50,7 @@ Main_Menu::Main_Menu(Tanimlamalar &model, OperatorDialogs &dialogs, UnitSession 
     placeBelowMenuBar();
     orderKeyboard();
     connectWindowControls();
+    connectDocument();
     connect(&session_, &UnitSession::progress, this, &Main_Menu::showProgress);
     connect(&session_, &UnitSession::slowLine, this, [this](TransferMode, double ms) { showSlowLine(ms); });
 }
@@ -60,8 +61,8 @@ Main_Menu::~Main_Menu()
     delete overview_;
 }
 
-// The menu bar stands above the controls the installers know: they keep their places
-// relative to one another, one menu bar lower.
+// The menu bar stands above the controls the installers know and the status bar below them:
+// they keep their places relative to one another, one menu bar lower.
 void Main_Menu::placeBelowMenuBar()
 {
     const int offset = menuBar_->sizeHint().height();
@@ -70,7 +71,16 @@ void Main_Menu::placeBelowMenuBar()
             child->move(child->x(), child->y() + offset);
     }
     menuBar_->setGeometry(0, 0, kClientWidth, offset);
-    setFixedSize(kClientWidth, kClientHeight + offset);
+    buildStatusBar();
+    placeStatusBar(kClientHeight + offset);
+}
+
+// The status bar closes the window at `top`.
+void Main_Menu::placeStatusBar(int top)
+{
+    const int height = statusBar_->sizeHint().height();
+    statusBar_->setGeometry(0, top, kClientWidth, height);
+    setFixedSize(kClientWidth, top + height);
 }
 
 void Main_Menu::buildPanels()
@@ -107,6 +117,7 @@ void Main_Menu::Update_data()
     terminalPanel_->capture(panels);
     groupPanel_->capture(panels);
     ::Update_data(model_, panels);
+    document_.record();
     emit modelChanged();
 }
 
@@ -146,20 +157,11 @@ void Main_Menu::showSlowLine(double msPerByte)
         slowLineHint_->setAccessibleName(QStringLiteral("Hat uyarısı"));
         slowLineHint_->setWordWrap(true);
         slowLineHint_->setStyleSheet(QStringLiteral("color: #a00000;"));
-        const int top = height();
+        const int top = statusBar_->y();
         slowLineHint_->setGeometry(kHintMargin, top, kClientWidth - 2 * kHintMargin, kHintHeight);
-        setFixedSize(kClientWidth, top + kHintHeight + kHintMargin);
+        placeStatusBar(top + kHintHeight + kHintMargin);
     }
     slowLineHint_->setText(slowLineMessage(msPerByte));
     slowLineHint_->setAccessibleDescription(slowLineHint_->text());
     slowLineHint_->show();
-}
-
-// Closing the main window ends the application, the hidden editor window and the overview
-// with it.
-void Main_Menu::closeEvent(QCloseEvent *event)
-{
-    delete editor_;
-    delete overview_;
-    QWidget::closeEvent(event);
 }

@@ -12,6 +12,7 @@
 #include <QWidget>
 
 class ComPortFrame;
+class QAction;
 class GroupPanel;
 class OverviewWindow;
 class QComboBox;
@@ -19,6 +20,7 @@ class QLabel;
 class QMenu;
 class QMenuBar;
 class QPushButton;
+class QStatusBar;
 class TerminalPanel;
 
 // The operator's window: the terminal priority panel, the group settings panel, the COM
@@ -64,16 +66,27 @@ private:
     // The menu bar: the site's files, the report, the CSV and the overview
     void buildMenuBar();
     void placeBelowMenuBar();
+    void placeStatusBar(int top);
     void fillRecentFiles();
     void openSiteFile(const QString &path);
     void chooseSiteFile();
+    void saveSiteFile();
     void saveSiteFileAs();
+    QString besideOpenFile(const QString &name) const;
     void writeReport();
     void exportCsv();
     void importCsv();
     void showOverview();
     void refillFromModel();
     void placeBeside(QWidget *window) const;
+
+    // The site as a document: status bar, undo and redo, the question before closing
+    void buildEditMenu();
+    void buildStatusBar();
+    void connectDocument();
+    void showDocument();
+    void takeTyped();
+    bool mayDropDocument();
 
     // The controls on the window itself
     void Ticket_Editor_Click();
@@ -84,11 +97,18 @@ private:
     Tanimlamalar &model_;
     OperatorDialogs &dialogs_;
     UnitSession &session_;
+    SiteDocument &document_;
     ClickHandlers clicks_;
     QPointer<Editor> editor_;
     QPointer<OverviewWindow> overview_;
     QMenuBar *menuBar_ = nullptr;
     QMenu *recentFiles_ = nullptr;
+    QAction *open_ = nullptr;
+    QAction *undo_ = nullptr;
+    QAction *redo_ = nullptr;
+    QStatusBar *statusBar_ = nullptr;
+    QLabel *fileInView_ = nullptr;
+    QLabel *unsavedMark_ = nullptr;
 
     TerminalPanel *terminalPanel_ = nullptr;
     GroupPanel *groupPanel_ = nullptr;

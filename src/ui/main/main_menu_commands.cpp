@@ -42,13 +42,15 @@ void Main_Menu::Ticket_Editor_Click()
 
 void Main_Menu::cmdKaydet_Click()
 {
-    dosyaya_kaydet(model_, dialogs_);
+    takeTyped();
+    document_.save();
 }
 
 // Not gated: the clock chip follows every selection, also those the load makes.
 void Main_Menu::Saat_Cipi_Combo_Click()
 {
     ::Saat_Cipi_Combo_Click(model_, Saat_Cipi_Combo->currentIndex());
+    document_.record();
 }
 
 void Main_Menu::cmdTarihSaat_Click()

@@ -6,7 +6,6 @@
 #include "recent_files.h"
 #include "site_files.h"
 #include "site_report.h"
-#include "working_file.h"
 
 #include <QDate>
 #include <QDir>
@@ -15,19 +14,11 @@
 #include <QMenuBar>
 #include <QScreen>
 
-// The menu bar: the site's files beside the working settings file, the report, the CSV and
-// the overview. Whatever comes in from a file reaches the panels and the images as at start-up;
-// nothing is saved to the working file until the next save.
+// The "Dosya" menu and the overview: the site's files through the document, the report and
+// the CSV. Whatever comes in from a file reaches the panels and the images as at start-up;
+// nothing is written to the open file until the next save.
 
 namespace {
-
-// Where a new file is offered: beside the last one the operator used, else in his home.
-QString suggestedPath(const QString &name)
-{
-    const QStringList recent = recentFiles();
-    const QDir folder = recent.isEmpty() ? QDir::home() : QFileInfo(recent.constFirst()).dir();
-    return folder.filePath(name);
-}
 
 QString datedName(const QString &pattern)
 {
@@ -35,6 +26,12 @@ QString datedName(const QString &pattern)
 }
 
 }  // namespace
+
+// Beside the open file, where the operator keeps the site.
+QString Main_Menu::besideOpenFile(const QString &name) const
+{
+    return QFileInfo(document_.path()).dir().filePath(name);
+}
 
 // Beside the main window where the screen has room, so that both stay in sight while the
 // installer edits and watches.
@@ -51,7 +48,8 @@ void Main_Menu::buildMenuBar()
     menuBar_ = new QMenuBar(this);
     menuBar_->setObjectName(QStringLiteral("menuBar"));
     QMenu *file = menuBar_->addMenu(texts::kFileMenu);
-    file->addAction(texts::kOpenFile, QKeySequence(Qt::CTRL | Qt::Key_O), this, [this] { chooseSiteFile(); });
+    open_ = file->addAction(texts::kOpenFile, QKeySequence(Qt::CTRL | Qt::Key_O), this, [this] { chooseSiteFile(); });
+    file->addAction(texts::kSaveFile, QKeySequence(Qt::CTRL | Qt::Key_S), this, [this] { saveSiteFile(); });
     file->addAction(texts::kSaveFileAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this,
                     [this] { saveSiteFileAs(); });
     recentFiles_ = file->addMenu(texts::kRecentFilesMenu);
@@ -60,6 +58,9 @@ void Main_Menu::buildMenuBar()
     file->addAction(texts::kReport, this, [this] { writeReport(); });
     file->addAction(texts::kExportCsv, this, [this] { exportCsv(); });
     file->addAction(texts::kImportCsv, this, [this] { importCsv(); });
+    file->addSeparator();
+    file->addAction(texts::kQuit, QKeySequence(Qt::CTRL | Qt::Key_Q), this, [this] { close(); });
+    buildEditMenu();
     QAction *overview = menuBar_->addAction(texts::kOverview);
     overview->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     connect(overview, &QAction::triggered, this, [this] { showOverview(); });
@@ -80,59 +81,79 @@ void Main_Menu::fillRecentFiles()
 
 void Main_Menu::chooseSiteFile()
 {
+    if (document_.transferRunning() || !mayDropDocument())
+        return;
     const QString path = dialogs_.chooseSiteFileToOpen(SiteFile::Settings);
     if (!path.isEmpty())
-        openSiteFile(path);
+        document_.open(path);
 }
 
 void Main_Menu::openSiteFile(const QString &path)
 {
-    if (!openSettingsFile(model_, dialogs_, path))
-        return;
-    rememberFile(path);
-    refillFromModel();
+    if (!document_.transferRunning() && mayDropDocument())
+        document_.open(path);
 }
 
-// As "Dosyaya Kaydet" does: the model as it stands.
+void Main_Menu::saveSiteFile()
+{
+    takeTyped();
+    document_.save();
+}
+
 void Main_Menu::saveSiteFileAs()
 {
-    const QString name = QFileInfo(workingSettingsFile()).fileName();
-    const QString path = dialogs_.chooseSiteFileToSave(SiteFile::Settings, suggestedPath(name));
-    if (!path.isEmpty() && saveSettingsFileAs(model_, dialogs_, path))
-        rememberFile(path);
+    takeTyped();
+    const QString path = dialogs_.chooseSiteFileToSave(SiteFile::Settings, document_.path());
+    if (!path.isEmpty())
+        document_.saveAs(path);
 }
 
 void Main_Menu::writeReport()
 {
-    const QString path =
-        dialogs_.chooseSiteFileToSave(SiteFile::Report, suggestedPath(datedName(QStringLiteral("Site-Raporu-%1.pdf"))));
+    takeTyped();
+    const QString path = dialogs_.chooseSiteFileToSave(SiteFile::Report,
+                                                       besideOpenFile(datedName(QStringLiteral("Site-Raporu-%1.pdf"))));
     if (path.isEmpty())
         return;
-    const QString fault = writeSiteReport(path, model_, {QDateTime::currentDateTime(), shownSettingsFile()});
+    if (document_.isSettingsFile(path)) {
+        dialogs_.inform(reportOverSettingsMessage(path));
+        return;
+    }
+    const QString fault = writeSiteReport(path, model_, {QDateTime::currentDateTime(), document_.shownPath()});
     dialogs_.inform(fault.isEmpty() ? texts::kReportWritten.arg(QDir::toNativeSeparators(path)) : fault);
 }
 
 void Main_Menu::exportCsv()
 {
+    takeTyped();
     const QString path =
-        dialogs_.chooseSiteFileToSave(SiteFile::Csv, suggestedPath(datedName(QStringLiteral("Site-%1.csv"))));
-    if (!path.isEmpty() && exportSettingsCsv(model_, dialogs_, path))
+        dialogs_.chooseSiteFileToSave(SiteFile::Csv, besideOpenFile(datedName(QStringLiteral("Site-%1.csv"))));
+    if (path.isEmpty())
+        return;
+    if (document_.isSettingsFile(path)) {
+        dialogs_.inform(csvOverSettingsMessage(path));
+        return;
+    }
+    if (exportSettingsCsv(model_, dialogs_, path))
         dialogs_.inform(texts::kCsvWritten.arg(QDir::toNativeSeparators(path)));
 }
 
 void Main_Menu::importCsv()
 {
+    takeTyped();
     const QString path = dialogs_.chooseSiteFileToOpen(SiteFile::Csv);
-    if (!path.isEmpty() && importSettingsCsv(model_, dialogs_, path))
-        refillFromModel();
+    if (!path.isEmpty())
+        document_.importCsv(path);
 }
 
 void Main_Menu::showOverview()
 {
+    takeTyped();
     if (!overview_) {
         overview_ = new OverviewWindow(model_, dialogs_);
         overview_->setAttribute(Qt::WA_DeleteOnClose);
         connect(this, &Main_Menu::modelChanged, overview_, &OverviewWindow::refresh);
+        connect(overview_, &OverviewWindow::aboutToCompare, this, &Main_Menu::takeTyped);
         connect(overview_, &OverviewWindow::terminalChosen, this, &Main_Menu::showTerminal);
         connect(overview_, &OverviewWindow::groupChosen, this, &Main_Menu::showGroup);
         placeBeside(overview_);

@@ -25,6 +25,8 @@ StartDecision Main_Menu::Form_Load()
     model_.FormLoading = false;
     Terminal_Yukle();
     Update_data();
+    // What the load itself captured is no step to undo.
+    document_.startHistory();
     comPortFrame_->focusPortNumber();
     return StartDecision::Continue;
 }

@@ -72,6 +72,16 @@ inline const QString kTickAll = QStringLiteral("Hepsi");
 inline const QString kTickNone = QStringLiteral("Hiçbiri");
 inline const QString kOk = QStringLiteral("Tamam");
 inline const QString kCancel = QStringLiteral("İptal");
+inline const QString kSaveFile = QStringLiteral("Dosyaya &Kaydet");
+inline const QString kQuit = QStringLiteral("Çı&kış");
+inline const QString kEditMenu = QStringLiteral("Dü&zen");
+inline const QString kUndo = QStringLiteral("&Geri Al");
+inline const QString kRedo = QStringLiteral("&Yinele");
+inline const QString kStepNamed = QStringLiteral("%1: %2");
+inline const QString kFileInView = QStringLiteral("Dosya: %1");
+inline const QString kUnsavedMark = QStringLiteral("Kaydedilmemiş değişiklikler var");
+inline const QString kUnsavedQuestion = QStringLiteral("Değişiklikler kaydedilmedi: %1");
+inline const QString kTransferRunningQuestion = QStringLiteral("Gönderim sürüyor. Kapatılsın mı?");
 inline const QString kReportWritten = QStringLiteral("Rapor yazıldı: %1");
 inline const QString kCsvWritten = QStringLiteral("CSV dosyası yazıldı: %1");
 

@@ -11,6 +11,7 @@
 #include "panel_state.h"
 #include "priority_copy.h"
 #include "priority_steppers.h"
+#include "step_names.h"
 #include "unit_session.h"
 
 #include <QComboBox>
@@ -109,6 +110,8 @@ void TerminalPanel::connectControls()
         connect(row.Eksi, &QPushButton::clicked, this, [this, s] { Eksi_Click(s); });
         connect(row.Arti, &QPushButton::clicked, this, [this, s] { Arti_Click(s); });
         connect(row.Arti_50, &QPushButton::clicked, this, [this, s] { Arti_50_Click(s); });
+        // A typed count is taken on Enter or when the box is left.
+        connect(row.txtOncelikSayisi, &QLineEdit::editingFinished, this, [this] { host_.Update_data(); });
     }
     connect(Terminal_Gonder, &QPushButton::clicked, this, [this] { Terminal_Gonder_Click(); });
     connect(copyList_, &QPushButton::clicked, this, [this] { copyListClick(); });
@@ -221,7 +224,8 @@ void TerminalPanel::Terminal_Gonder_Click()
     session_.sendTerminals();
 }
 
-// The list copied is the one shown: captured first, as every edit is. Nothing is saved.
+// The list copied is the one shown: captured first, as every edit is. The copy is one step
+// to undo; nothing is saved.
 void TerminalPanel::copyListClick()
 {
     const int t = Terminal_No_Combo->currentIndex();
@@ -231,6 +235,9 @@ void TerminalPanel::copyListClick()
     CopyListDialog dialog(model_, t, window());
     if (dialog.exec() != QDialog::Accepted)
         return;
-    copyPriorityList(model_, t, dialog.chosenTerminals());
-    host_.Update_data();
+    const QList<int> targets = dialog.chosenTerminals();
+    session_.document().change(copyStepName(t, static_cast<int>(targets.size())), [t, &targets](Tanimlamalar &model) {
+        copyPriorityList(model, t, targets);
+        return true;
+    });
 }

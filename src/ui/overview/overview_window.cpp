@@ -177,6 +177,7 @@ void OverviewWindow::markDifferences()
 // A file that cannot be read whole is no base for a comparison: the marks stay as they were.
 void OverviewWindow::compareWithFile()
 {
+    emit aboutToCompare();
     const QString path = dialogs_.chooseSiteFileToOpen(SiteFile::Settings);
     if (path.isEmpty())
         return;

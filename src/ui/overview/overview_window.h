@@ -25,6 +25,8 @@ public:
     void refresh();
 
 signals:
+    // Before the comparison reads the site: the number still being typed is to be taken.
+    void aboutToCompare();
     void groupChosen(int g);
     void terminalChosen(int t);
 
