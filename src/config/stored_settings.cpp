@@ -4,10 +4,12 @@
 
 namespace {
 
-auto fields(const StoredSettings &s)
+// The stored values in one order, for the copy each way and the comparison.
+template <typename Values>
+auto fields(Values &v)
 {
-    return std::tie(s.GroupEnable, s.GroupEnableCopy, s.GroupStart, s.GroupEnd, s.GroupLastCalled, s.GroupLastIssued,
-                    s.GroupLayout, s.GroupLimit, s.PriorityGroup, s.PriorityCount, s.ClockChip, s.Text4);
+    return std::tie(v.GroupEnable, v.GroupEnableCopy, v.GroupStart, v.GroupEnd, v.GroupLastCalled, v.GroupLastIssued,
+                    v.GroupLayout, v.GroupLimit, v.PriorityGroup, v.PriorityCount, v.ClockChip, v.Text4);
 }
 
 }  // namespace
@@ -19,23 +21,12 @@ bool StoredSettings::operator==(const StoredSettings &other) const
 
 StoredSettings storedSettingsOf(const Tanimlamalar &model)
 {
-    return {model.GroupEnable,     model.GroupEnableCopy, model.GroupStart,  model.GroupEnd,
-            model.GroupLastCalled, model.GroupLastIssued, model.GroupLayout, model.GroupLimit,
-            model.PriorityGroup,   model.PriorityCount,   model.ClockChip,   model.Text4};
+    StoredSettings values;
+    fields(values) = fields(model);
+    return values;
 }
 
 void applyStoredSettings(Tanimlamalar &model, const StoredSettings &values)
 {
-    model.GroupEnable = values.GroupEnable;
-    model.GroupEnableCopy = values.GroupEnableCopy;
-    model.GroupStart = values.GroupStart;
-    model.GroupEnd = values.GroupEnd;
-    model.GroupLastCalled = values.GroupLastCalled;
-    model.GroupLastIssued = values.GroupLastIssued;
-    model.GroupLayout = values.GroupLayout;
-    model.GroupLimit = values.GroupLimit;
-    model.PriorityGroup = values.PriorityGroup;
-    model.PriorityCount = values.PriorityCount;
-    model.ClockChip = values.ClockChip;
-    model.Text4 = values.Text4;
+    fields(model) = fields(values);
 }

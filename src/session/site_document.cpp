@@ -172,11 +172,6 @@ void SiteDocument::redo()
     emit changed();
 }
 
-int SiteDocument::historySteps() const
-{
-    return history_.steps();
-}
-
 namespace {
 
 // Where the next start learns of a copy of unsaved values: beside the settings file.

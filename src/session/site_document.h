@@ -60,7 +60,6 @@ public:
     QString redoName() const;
     void undo();
     void redo();
-    int historySteps() const;
 
     // A session ended by the system cannot be asked: unsaved values are kept as a copy beside
     // the open file's backups, and the next start says where.
