@@ -39,3 +39,10 @@ bool lastWriteFoundDiskFull();
 
 // Whether opening the path could wait for another program (a named pipe or a socket).
 bool mayBlockWhenOpened(const QString &path);
+
+// Whether the platform's file names are told apart without regard to case.
+bool fileNamesIgnoreCase();
+
+// The path as the file system tells files apart: absolute, links resolved where the file
+// exists, and on Windows in one case, since C:\Site.txt and c:\site.txt are one file.
+QString pathIdentity(const QString &path);

@@ -41,3 +41,8 @@ bool mayBlockWhenOpened(const QString &path)
     return ::stat(QFile::encodeName(path).constData(), &info) == 0 &&
            (S_ISFIFO(info.st_mode) || S_ISSOCK(info.st_mode));
 }
+
+bool fileNamesIgnoreCase()
+{
+    return false;
+}

@@ -61,3 +61,8 @@ bool mayBlockWhenOpened(const QString &)
 {
     return false;
 }
+
+bool fileNamesIgnoreCase()
+{
+    return true;
+}

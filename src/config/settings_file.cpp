@@ -220,10 +220,15 @@ int loadSettingsFile(Tanimlamalar &model, const QString &path)
     return readSettings(file, model);
 }
 
-int saveSettingsFile(const Tanimlamalar &model, const QString &path)
+int saveSettingsFile(const Tanimlamalar &model, const QString &path, QString *unreadable)
 {
     const QByteArray bytes = settingsFileBytes(model);
-    keepReplacedFile(path, bytes);
+    const Backup backup = keepReplacedFile(path, bytes);
+    if (backup.unreadable) {
+        if (unreadable)
+            *unreadable = backup.fault;
+        return SettingsError::PermissionDenied;
+    }
     int error = SettingsError::PermissionDenied;
     const SaveRoute route = saveRoute(path);
     for (const QString &target : route.targets) {

@@ -25,9 +25,12 @@ int loadSettingsFile(Tanimlamalar &model, const QString &path = workingSettingsF
 
 // Writes the whole model to the settings file, replacing it only after a complete write
 // where a file can be made beside it, else rewriting it in place; where this user may do
-// neither, to the platform's next place for it (saveRoute).
+// neither, to the platform's next place for it (saveRoute). What it replaces is backed up
+// first; a file that exists but cannot be read is left as it is (PermissionDenied), and
+// `unreadable`, where given, gets the reason.
 // Returns SettingsError::None or the failure's code.
-int saveSettingsFile(const Tanimlamalar &model, const QString &path = workingSettingsFile());
+int saveSettingsFile(const Tanimlamalar &model, const QString &path = workingSettingsFile(),
+                     QString *unreadable = nullptr);
 
 // The file's bytes for the model: Windows-1254, CR LF after every line.
 QByteArray settingsFileBytes(const Tanimlamalar &model);

@@ -28,23 +28,17 @@ QString writeFailureMessage(int code, const QString &shownPath)
     return QStringLiteral("Dosyaya kaydetme fonksiyonu. Hata Kodu: ") + FormatSigned(code);
 }
 
-namespace {
-
-// A file read only in part would lose the rest at the next save: a copy of it as it was
-// found comes first, named in the box that tells of the fault.
-QString asFoundNote(int code)
+QString asFoundNote(int code, const QString &path)
 {
-    if (code == SettingsError::FileNotFound || !QFileInfo(workingSettingsFile()).isFile())
+    if (code == SettingsError::None || code == SettingsError::FileNotFound || !QFileInfo(path).isFile())
         return {};
-    const Backup backup = keepBackup(workingSettingsFile());
+    const Backup backup = keepBackup(path);
     if (backup.path.isEmpty()) {
-        std::fprintf(stderr, "%s\n", backupFailedMessage(workingSettingsFile(), backup.fault).toUtf8().constData());
+        std::fprintf(stderr, "%s\n", backupFailedMessage(path, backup.fault).toUtf8().constData());
         return {};
     }
     return QLatin1Char('\n') + backedUpAsFoundMessage(backup.path);
 }
-
-}  // namespace
 
 StartDecision dosyadan_oku(Tanimlamalar &model, OperatorDialogs &dialogs, int *readCode)
 {
@@ -57,7 +51,7 @@ StartDecision dosyadan_oku(Tanimlamalar &model, OperatorDialogs &dialogs, int *r
         dialogs.inform(readFailureMessage(code));
         return StartDecision::EndApplication;
     }
-    dialogs.inform(readFailureMessage(code) + asFoundNote(code));
+    dialogs.inform(readFailureMessage(code) + asFoundNote(code, workingSettingsFile()));
     if (code == SettingsError::FileNotFound)
         dosyaya_kaydet(model, dialogs);
     return StartDecision::Continue;
@@ -65,8 +59,11 @@ StartDecision dosyadan_oku(Tanimlamalar &model, OperatorDialogs &dialogs, int *r
 
 bool dosyaya_kaydet(const Tanimlamalar &model, OperatorDialogs &dialogs, const QString &path)
 {
-    const int code = saveSettingsFile(model, path);
-    if (code != SettingsError::None)
+    QString unreadable;
+    const int code = saveSettingsFile(model, path, &unreadable);
+    if (!unreadable.isEmpty())
+        dialogs.inform(unreadableFileMessage(shownPathOf(path), unreadable));
+    else if (code != SettingsError::None)
         dialogs.inform(writeFailureMessage(code, shownPathOf(path)));
     return code == SettingsError::None;
 }

@@ -17,6 +17,11 @@ StartDecision dosyadan_oku(Tanimlamalar &model, OperatorDialogs &dialogs, int *r
 // operator knows it. True when the file was written.
 bool dosyaya_kaydet(const Tanimlamalar &model, OperatorDialogs &dialogs, const QString &path = workingSettingsFile());
 
+// A file read only in part would lose the rest at the next save: a copy of it as it was
+// found comes first, and this line for the box that tells of the fault names it. Empty where
+// nothing was kept.
+QString asFoundNote(int code, const QString &path);
+
 // The reader's and the writer's words for a failure code, naming the file as shown.
 QString readFailureMessage(int code, const QString &shownPath = shownSettingsFile());
 QString writeFailureMessage(int code, const QString &shownPath = shownSettingsFile());

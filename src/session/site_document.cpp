@@ -172,6 +172,38 @@ void SiteDocument::redo()
     emit changed();
 }
 
+QList<BackupCopy> SiteDocument::backups() const
+{
+    return backupsOf(path());
+}
+
+QString SiteDocument::backupFolder() const
+{
+    return backupFolderOf(path());
+}
+
+std::optional<QList<SettingsDifference>> SiteDocument::differencesFrom(const QString &backup) const
+{
+    const auto read = std::make_unique<Tanimlamalar>();
+    if (loadSettingsFile(*read, backup) != SettingsError::None)
+        return std::nullopt;
+    return compareSettings(model_, *read);
+}
+
+bool SiteDocument::restore(const QString &backup)
+{
+    const auto read = std::make_unique<Tanimlamalar>();
+    const int code = loadSettingsFile(*read, backup);
+    if (code != SettingsError::None) {
+        dialogs_.inform(nothingLoadedMessage(code, backup));
+        return false;
+    }
+    return change(restoreStepName(), [&read](Tanimlamalar &model) {
+        applyStoredSettings(model, storedSettingsOf(*read));
+        return true;
+    });
+}
+
 namespace {
 
 // Where the next start learns of a copy of unsaved values: beside the settings file.

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "operator_dialogs.h"
+#include "settings_backups.h"
+#include "settings_comparison.h"
 #include "site_history.h"
 #include "start_decision.h"
 #include "stored_settings.h"
@@ -10,7 +12,9 @@
 #include <QObject>
 #include <QString>
 
+#include <QList>
 #include <functional>
+
 #include <optional>
 
 // The site as a document: the settings file that is open, its stored values as last read from
@@ -60,6 +64,14 @@ public:
     QString redoName() const;
     void undo();
     void redo();
+
+    // The open file's backups, newest first, and their folder.
+    QList<BackupCopy> backups() const;
+    QString backupFolder() const;
+    // Where a backup differs from the site as it is now; none when it cannot be read.
+    std::optional<QList<SettingsDifference>> differencesFrom(const QString &backup) const;
+    // Takes a backup's values into the site as one step; nothing is written until a save.
+    bool restore(const QString &backup);
 
     // A session ended by the system cannot be asked: unsaved values are kept as a copy beside
     // the open file's backups, and the next start says where.

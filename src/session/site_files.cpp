@@ -41,6 +41,11 @@ QString siteFileReadMessage(int code, const QString &path)
     return code == SettingsError::FileNotFound ? notFoundMessage(path) : readFailureMessage(code, shown(path));
 }
 
+QString nothingLoadedMessage(int code, const QString &path)
+{
+    return siteFileReadMessage(code, path) + QLatin1Char('\n') + kNothingLoaded;
+}
+
 // Read into a fresh model: a file cut short must leave the model as it was, and the values
 // after a faulty line are those of a fresh start, as at start-up.
 std::optional<int> openSettingsFile(Tanimlamalar &model, OperatorDialogs &dialogs, const QString &path)
@@ -48,11 +53,11 @@ std::optional<int> openSettingsFile(Tanimlamalar &model, OperatorDialogs &dialog
     const auto read = std::make_unique<Tanimlamalar>();
     const int code = loadSettingsFile(*read, path);
     if (code == SettingsError::FileNotFound || code == SettingsError::PastEndOfFile) {
-        dialogs.inform(siteFileReadMessage(code, path) + QLatin1Char('\n') + kNothingLoaded);
+        dialogs.inform(nothingLoadedMessage(code, path));
         return std::nullopt;
     }
     if (code != SettingsError::None)
-        dialogs.inform(siteFileReadMessage(code, path));
+        dialogs.inform(siteFileReadMessage(code, path) + asFoundNote(code, path));
     applyStoredSettings(model, storedSettingsOf(*read));
     return code;
 }

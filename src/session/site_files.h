@@ -13,6 +13,8 @@
 // The reader's words for another settings file: as at start-up, but a missing file is only
 // not found (nothing is made in its place).
 QString siteFileReadMessage(int code, const QString &path);
+// The same, for a file of which nothing was taken.
+QString nothingLoadedMessage(int code, const QString &path);
 
 // Reads another settings file into the model by the reader's rules, its boxes naming that
 // file. A file that is missing or cut short loads nothing; a file read in part leaves the later

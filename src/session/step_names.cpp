@@ -102,3 +102,8 @@ QString csvImportStepName()
 {
     return QStringLiteral("CSV'den içe aktarma");
 }
+
+QString restoreStepName()
+{
+    return QStringLiteral("Yedekten geri yükleme");
+}

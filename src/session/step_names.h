@@ -17,3 +17,4 @@ StepName stepName(const StoredSettings &before, const StoredSettings &after);
 // The names of the steps that change many values at once.
 QString copyStepName(int source, int targets);
 QString csvImportStepName();
+QString restoreStepName();

@@ -1,3 +1,4 @@
+#include "platform_paths.h"
 #include "scripted_dialogs.h"
 #include "settings_file.h"
 #include "settings_folder.h"
@@ -39,6 +40,24 @@ int saveWithoutFolderRights(const Tanimlamalar &model, const QString &folder)
     return saved && dialogs.shown.isEmpty() ? 0 : 1;
 }
 
+// Run in a child process: a save over a file this user may not read.
+int saveOverUnreadableFile(const Tanimlamalar &model, const QString &path)
+{
+    if (geteuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0))
+        return kFolderStillWritable;
+    if (access(QFile::encodeName(path).constData(), R_OK) == 0)
+        return kFolderStillWritable;
+    ScriptedDialogs dialogs;
+    const bool saved = dosyaya_kaydet(model, dialogs);
+    const QString box = dialogs.shown.value(0);
+    const bool told =
+        dialogs.shown.size() == 1 &&
+        box.startsWith(QStringLiteral("C:\\ZEMRA_Bilvex_Polynet_Ver_3_04.txt okunamadığı için yedeklenemedi: ")) &&
+        box.endsWith(QStringLiteral("\nDosyanın üzerine yazılmadı."));
+    std::fprintf(stderr, "%s\n", qPrintable(box));
+    return !saved && told ? 0 : 1;
+}
+
 }  // namespace
 
 class TestSettingsSaveFaults : public QObject {
@@ -49,6 +68,7 @@ private slots:
     void saveCutShortKeepsOldFile();
     void saveRewritesWritableFileInLockedFolder();
     void pipeAtTheSettingsPathIsRefusedAtOnce();
+    void unreadableFileIsNeitherCopiedEmptyNorReplaced();
 };
 
 void TestSettingsSaveFaults::failedSaveKeepsOldFile_data()
@@ -150,6 +170,32 @@ void TestSettingsSaveFaults::pipeAtTheSettingsPathIsRefusedAtOnce()
     QCOMPARE(dosyadan_oku(model, dialogs), StartDecision::Continue);
     QVERIFY(!dosyaya_kaydet(model, dialogs));
     QCOMPARE(dialogs.shown, (QStringList{QStringLiteral("Dosya okuma fonksiyonu. Hata Kodu:  70"), kInUseMessage}));
+}
+
+// Its bytes exist only in the file: a save over it would lose them, and an empty copy would
+// pass for a backup.
+void TestSettingsSaveFaults::unreadableFileIsNeitherCopiedEmptyNorReplaced()
+{
+    SettingsFolder folder;
+    folder.writeFile("okunamayan site");
+    const QString root = QFileInfo(folder.folder()).path();
+    QVERIFY(::chmod(QFile::encodeName(root).constData(), 0755) == 0);
+    QVERIFY(::chmod(QFile::encodeName(folder.folder()).constData(), 0777) == 0);
+    QVERIFY(::chmod(QFile::encodeName(folder.settingsFile()).constData(), 0222) == 0);
+    Tanimlamalar model;
+
+    const pid_t child = fork();
+    if (child == 0)
+        _exit(saveOverUnreadableFile(model, folder.settingsFile()));
+    int status = 0;
+    const bool waited = child > 0 && waitpid(child, &status, 0) == child;
+    ::chmod(QFile::encodeName(folder.settingsFile()).constData(), 0644);
+    QVERIFY(waited && WIFEXITED(status));
+    if (WEXITSTATUS(status) == kFolderStillWritable)
+        QSKIP("cannot take the right to read the settings file from the saving process");
+    QCOMPARE(WEXITSTATUS(status), 0);
+    QCOMPARE(folder.fileBytes(), QByteArray("okunamayan site"));
+    QVERIFY(!QFileInfo::exists(backupsFolder()));
 }
 
 QTEST_GUILESS_MAIN(TestSettingsSaveFaults)

@@ -2,6 +2,7 @@
 // and what the model holds afterwards. And the recent files the menu offers.
 #include "recent_files.h"
 #include "scripted_dialogs.h"
+#include "settings_backups.h"
 #include "settings_file.h"
 #include "settings_folder.h"
 #include "site_files.h"
@@ -26,9 +27,11 @@ void TestSiteFiles::openKeepsTheReadersRules_data()
     QTest::addColumn<int>("lastCalledAfter");
 
     QTest::newRow("whole") << 0 << QByteArray(" 9") << true << QString() << 7 << 9;
-    // After the faulty line, a fresh start's values: never the previous site's.
+    // After the faulty line, a fresh start's values: never the previous site's. The file as
+    // found is kept first, as at start-up (%2: its copy).
     QTest::newRow("overflow: read up to the line")
-        << 0 << QByteArray(" 40000") << true << "Dosya okuma fonksiyonu. Hata Kodu:  6" << 7 << 0;
+        << 0 << QByteArray(" 40000") << true
+        << "Dosya okuma fonksiyonu. Hata Kodu:  6\nDosya, bulunduğu hâliyle şuraya yedeklendi: %2" << 7 << 0;
     QTest::newRow("cut short: nothing") << 3000 << QByteArray(" 9") << false
                                         << "Hata kodu:62   Hatalı formatta dosya. %1 isimli dosyayı harddiskten "
                                            "silip tekrar deneyiniz\nHiçbir değer yüklenmedi."
@@ -66,9 +69,14 @@ void TestSiteFiles::openKeepsTheReadersRules()
     model.GroupLastCalled[0] = 4;
     ScriptedDialogs dialogs;
     QCOMPARE(openSettingsFile(model, dialogs, path).has_value(), loaded);
-    QCOMPARE(dialogs.shown,
-             told.isEmpty() ? QStringList()
-                            : QStringList{QString(told).replace(QStringLiteral("%1"), QDir::toNativeSeparators(path))});
+    const QString copy = QDir::toNativeSeparators(backupsOf(path).value(0).path);
+    QCOMPARE(dialogs.shown, told.isEmpty()
+                                ? QStringList()
+                                : QStringList{QString(told)
+                                                  .replace(QStringLiteral("%1"), QDir::toNativeSeparators(path))
+                                                  .replace(QStringLiteral("%2"), copy)});
+    if (told.contains(QStringLiteral("%2")))
+        QCOMPARE(QFile(copy).size(), QFileInfo(path).size());
     QCOMPARE(model.GroupStart[0], startAfter);
     QCOMPARE(model.GroupLastCalled[0], lastCalledAfter);
     QVERIFY2(!folder.fileBytes().contains("Zemra"), "the working file is not written by an open");

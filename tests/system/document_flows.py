@@ -8,7 +8,7 @@ import os
 from desktop import wait_for
 from program import Atspi, find_all, is_showing
 from unit import START_BYTE, button_image, terminal_image
-from workbench_flows import MAIN_TITLE, START_LINE, file_dialog, from_menu, read, through_file, with_line
+from workbench_flows import MAIN_TITLE, backup_copies, START_LINE, file_dialog, from_menu, read, through_file, with_line
 
 SHOWN_PATH = "C:\\ZEMRA_Bilvex_Polynet_Ver_3_04.txt"
 UNSAVED = "Kaydedilmemiş değişiklikler var"
@@ -155,13 +155,38 @@ def unsaved_kept_at_logout(run):
     run.programs.remove(program)
     assert program.stop() == 0
     assert read(run.settings_file()) == saved
-    backups = os.path.join(run.folder, "bilvex", "yedekler")
-    [copy] = [name for name in os.listdir(backups) if "-kaydedilmemis-" in name]
-    assert read(os.path.join(backups, copy)).split(b"\r\n")[44] == b" 100"
+    [copy] = [path for path in backup_copies(run) if "-kaydedilmemis-" in path]
+    assert read(copy).split(b"\r\n")[44] == b" 100"
     second = run.start_program()
     window = second.window("filler", MAIN_TITLE)
-    notice = f"Son oturumun kaydedilmemiş değişiklikleri yedeklendi: {os.path.join(backups, copy)}"
+    notice = f"Son oturumun kaydedilmemiş değişiklikleri yedeklendi: {copy}"
     wait_for("the notice", lambda: find_all(window, "label", notice))
+
+
+def restore_backup(run):
+    """Three saves, then "Yedekler…": the second newest copy is brought back as one undo step,
+    and the next save writes that copy's bytes."""
+    program, window = run.first_start()
+    program.press(window, "check box", "Buton Kapalı")
+    for start in (b" 1", b" 2", b" 3"):
+        program.press(window, "push button", "Başlangıç Sayısı: +1")
+        program.press(window, "push button", "Dosyaya Kaydet")
+        wait_for(f"start {start} saved", lambda: start_line(run.settings_file()) == start)
+    from_menu(program, window, "Dosya", "Yedekler…")
+    dialog = program.window("dialog", "Yedekler")
+    table = program.control(dialog, "table", "Yedekler")
+    wait_for("three copies listed", lambda: Atspi.Table.get_n_rows(table) == 3)
+    program.click(Atspi.Table.get_accessible_at(table, 1, 0))
+    program.press(dialog, "push button", "Geri Yükle")
+    wait_for("no difference left", lambda: Atspi.Table.get_accessible_at(table, 1, 1).get_name() == "0 fark")
+    program.press(dialog, "push button", "Kapat")
+    wait_status(program, window, run.settings_file(), True)
+    program.press(window, "push button", "Dosyaya Kaydet")
+    wait_for("the copy saved", lambda: start_line(run.settings_file()) == b" 1")
+    [copy] = [path for path in backup_copies(run) if read(path).split(b"\r\n")[START_LINE] == b" 1"]
+    assert read(run.settings_file()) == read(copy)
+    from_menu(program, window, "Düzen", "Geri Al: Yedekten geri yükleme")
+    wait_status(program, window, run.settings_file(), True)
 
 
 def report_over_settings(run):
@@ -185,4 +210,5 @@ FLOWS = {
     "transfer_keeps_its_site": transfer_keeps_its_site,
     "report_over_settings": report_over_settings,
     "unsaved_kept_at_logout": unsaved_kept_at_logout,
+    "restore_backup": restore_backup,
 }

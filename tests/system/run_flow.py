@@ -16,7 +16,7 @@ from program import Atspi, GLib
 from program import Program, find_all, is_showing, write_file
 from unit import START_BYTE, Unit, button_image, ticket_image
 from document_flows import FLOWS as DOCUMENT_FLOWS
-from workbench_flows import FLOWS as WORKBENCH_FLOWS
+from workbench_flows import FLOWS as WORKBENCH_FLOWS, backup_copies
 
 MAIN_TITLE = "ZEMRA BILVEX Polynet Ver 3.04   ZEMRA Ruvozivira Ltd."
 EDITOR_TITLE = "Bilet Yükleme Editörü Ver 3.04  ZEMRA Ruvozivira Ltd"
@@ -274,16 +274,15 @@ def damaged_settings_kept(run):
     damaged = b"\r\n".join(lines)
     write_file(run.settings_file(), damaged)
     program = run.start_program()
-    backups = os.path.join(run.folder, "bilvex", "yedekler")
     [text] = program.answer_box("Tamam")
-    [backup] = os.listdir(backups)
-    assert text == f"{OVERFLOW}\n{BACKED_UP}{os.path.join(backups, backup)}", text
+    [backup] = backup_copies(run)
+    assert text == f"{OVERFLOW}\n{BACKED_UP}{backup}", text
     window = program.window("filler", MAIN_TITLE)
     program.press(window, "push button", "Buton Ayarlarını Gönder")
     unit.wait_for_bytes(1 + 2079)
     with open(run.settings_file(), "rb") as f:
         assert f.read() != damaged, "saved before the transfer"
-    with open(os.path.join(backups, backup), "rb") as f:
+    with open(backup, "rb") as f:
         assert f.read() == damaged, "the copy is the file as found"
 
 

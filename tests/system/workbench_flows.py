@@ -21,6 +21,12 @@ def read(path):
         return f.read()
 
 
+def backup_copies(run):
+    """Every copy in the backups folder, each settings file's in a folder of its own."""
+    backups = os.path.join(run.folder, "bilvex", "yedekler")
+    return [os.path.join(folder, name) for folder, _, names in os.walk(backups) for name in names]
+
+
 def with_line(data, index, value):
     lines = data.split(b"\r\n")
     lines[index] = value

@@ -68,6 +68,7 @@ private:
     void placeBelowMenuBar();
     void placeStatusBar(int top);
     void fillRecentFiles();
+    void showBackups();
     void openSiteFile(const QString &path);
     void chooseSiteFile();
     void saveSiteFile();
@@ -104,6 +105,7 @@ private:
     QMenuBar *menuBar_ = nullptr;
     QMenu *recentFiles_ = nullptr;
     QAction *open_ = nullptr;
+    QAction *backups_ = nullptr;
     QAction *undo_ = nullptr;
     QAction *redo_ = nullptr;
     QStatusBar *statusBar_ = nullptr;

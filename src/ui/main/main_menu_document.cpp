@@ -66,6 +66,7 @@ void Main_Menu::showDocument()
     const bool idle = !document_.transferRunning();
     open_->setEnabled(idle);
     recentFiles_->setEnabled(idle);
+    backups_->setEnabled(idle);
 }
 
 // The number still typed in the focused box, taken as Enter or leaving the box would.

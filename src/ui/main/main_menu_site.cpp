@@ -1,5 +1,6 @@
 #include "main_menu.h"
 
+#include "backups_dialog.h"
 #include "com_port_frame.h"
 #include "main_menu_texts.h"
 #include "overview_window.h"
@@ -54,6 +55,7 @@ void Main_Menu::buildMenuBar()
                     [this] { saveSiteFileAs(); });
     recentFiles_ = file->addMenu(texts::kRecentFilesMenu);
     connect(recentFiles_, &QMenu::aboutToShow, this, &Main_Menu::fillRecentFiles);
+    backups_ = file->addAction(texts::kBackups, this, [this] { showBackups(); });
     file->addSeparator();
     file->addAction(texts::kReport, this, [this] { writeReport(); });
     file->addAction(texts::kExportCsv, this, [this] { exportCsv(); });
@@ -92,6 +94,15 @@ void Main_Menu::openSiteFile(const QString &path)
 {
     if (!document_.transferRunning() && mayDropDocument())
         document_.open(path);
+}
+
+void Main_Menu::showBackups()
+{
+    takeTyped();
+    if (document_.transferRunning())
+        return;
+    BackupsDialog dialog(document_, dialogs_, this);
+    dialog.exec();
 }
 
 void Main_Menu::saveSiteFile()

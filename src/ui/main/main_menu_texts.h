@@ -78,6 +78,24 @@ inline const QString kEditMenu = QStringLiteral("Dü&zen");
 inline const QString kUndo = QStringLiteral("&Geri Al");
 inline const QString kRedo = QStringLiteral("&Yinele");
 inline const QString kStepNamed = QStringLiteral("%1: %2");
+inline const QString kBackups = QStringLiteral("&Yedekler…");
+
+// "Yedekler": the open file's earlier versions
+inline const QString kBackupsTitle = QStringLiteral("Yedekler");
+inline const QString kBackupsOf = QStringLiteral("%1 dosyasının yedekleri, en yenisi üstte:");
+inline const QString kBackupTime = QStringLiteral("Tarih ve Saat");
+inline const QString kBackupDifferenceHeading = QStringLiteral("Şimdiki Hâlinden");
+inline const QString kBackupKind = QStringLiteral("Yedek");
+inline const QString kBackupDifferences = QStringLiteral("%1 fark");
+inline const QString kBackupUnreadable = QStringLiteral("okunamadı");
+inline const QString kSavedBackup = QStringLiteral("kaydetmeden önceki hâli");
+inline const QString kUnsavedBackup = QStringLiteral("kaydedilmemiş değişiklikler");
+inline const QString kBackupDifferencesOf = QStringLiteral("%1 yedeğiyle farklar (yedekteki değer → şimdiki değer):");
+inline const QString kRestoreBackup = QStringLiteral("&Geri Yükle");
+inline const QString kShowBackupDifferences = QStringLiteral("&Farkları Göster");
+inline const QString kOpenBackupFolder = QStringLiteral("&Klasörü Aç");
+inline const QString kClose = QStringLiteral("Kapat");
+inline const QString kBackupFolderNotOpened = QStringLiteral("Klasör açılamadı: %1");
 inline const QString kFileInView = QStringLiteral("Dosya: %1");
 inline const QString kUnsavedMark = QStringLiteral("Kaydedilmemiş değişiklikler var");
 inline const QString kUnsavedQuestion = QStringLiteral("Değişiklikler kaydedilmedi: %1");
