@@ -23,6 +23,8 @@ constexpr int kTicketImageSize = 1280;
 constexpr int kDateTimeFrameSize = 25;
 
 constexpr int16_t kEnabled = 100;
+// A group's "Limit Var".
+constexpr int16_t kLimitOn = 1;
 // The priority count that means no limit, shown and typed as "MAX".
 constexpr int16_t kMaxCount = 255;
 inline const QString kMaxCountText = QStringLiteral("MAX");

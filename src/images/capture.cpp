@@ -83,7 +83,7 @@ std::optional<BuildRefusal> captureGroupPanel(const PanelState &panels, Tanimlam
         model.GroupEnableCopy[g] = model.GroupEnable[g];
     }
     if (panels.limit != CheckState::Grey)
-        model.GroupLimit[g] = panels.limit == CheckState::Ticked ? 1 : 0;
+        model.GroupLimit[g] = panels.limit == CheckState::Ticked ? kLimitOn : 0;
     capture.selection(panels.layout, kLayoutCount, model.GroupLayout[g],
                       refusalNames::groupField(g, GroupField::Layout));
     return capture.refusal;

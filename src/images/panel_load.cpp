@@ -4,8 +4,6 @@
 
 namespace {
 
-constexpr int16_t kLimitOn = 1;
-
 std::optional<bool> storedFlag(int16_t value, int16_t on)
 {
     if (value == on)

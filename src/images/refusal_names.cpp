@@ -1,5 +1,7 @@
 #include "refusal_names.h"
 
+#include "unit_names.h"
+
 #include <array>
 
 namespace refusalNames {
@@ -16,7 +18,7 @@ QString groupSelector()
 
 QString slotCount(int terminal, int slot)
 {
-    return QStringLiteral("%1. Terminal, %2. Öncelikli Buton").arg(terminal + 1).arg(slot + 1);
+    return QStringLiteral("%1, %2. Öncelikli Buton").arg(terminalName(terminal)).arg(slot + 1);
 }
 
 QString slotGroup(int terminal, int slot)
@@ -29,7 +31,7 @@ QString groupField(int group, GroupField field)
     static const std::array<const char *, 8> names = {"Başlangıç Sayısı",    "Bitiş Sayısı", "En Son Çağrılan",
                                                       "En Son Bilet",        "Buton Açık",   "Buton Açık",
                                                       "Bilet Data Numarası", "Limit"};
-    return QStringLiteral("%1. Buton, ").arg(group + 1) + QString::fromUtf8(names.at(static_cast<size_t>(field)));
+    return groupName(group) + QStringLiteral(", ") + QString::fromUtf8(names.at(static_cast<size_t>(field)));
 }
 
 }  // namespace refusalNames

@@ -12,12 +12,16 @@
 QString readFailureMessage(int code, const QString &shownPath)
 {
     if (code == SettingsError::FileNotFound)
-        return QStringLiteral("Hata kodu:53    ") + shownPath +
-               QStringLiteral(" isimli dosya bulunamadı. Yeni bir dosya oluşturulacak.");
+        return notFoundMessage(shownPath) + QStringLiteral(" Yeni bir dosya oluşturulacak.");
     if (code == SettingsError::PastEndOfFile)
         return QStringLiteral("Hata kodu:62   Hatalı formatta dosya. ") + shownPath +
                QStringLiteral(" isimli dosyayı harddiskten silip tekrar deneyiniz");
     return QStringLiteral("Dosya okuma fonksiyonu. Hata Kodu: ") + FormatSigned(code);
+}
+
+QString notFoundMessage(const QString &shownPath)
+{
+    return QStringLiteral("Hata kodu:53    ") + shownPath + QStringLiteral(" isimli dosya bulunamadı.");
 }
 
 QString writeFailureMessage(int code, const QString &shownPath)

@@ -24,4 +24,6 @@ QString asFoundNote(int code, const QString &path);
 
 // The reader's and the writer's words for a failure code, naming the file as shown.
 QString readFailureMessage(int code, const QString &shownPath = shownSettingsFile());
+// Code 53 as the reader words it; at start-up it goes on to say a new file is written.
+QString notFoundMessage(const QString &shownPath);
 QString writeFailureMessage(int code, const QString &shownPath = shownSettingsFile());

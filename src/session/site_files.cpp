@@ -1,5 +1,6 @@
 #include "site_files.h"
 
+#include "settings_comparison.h"
 #include "settings_csv.h"
 #include "settings_file.h"
 #include "settings_messages.h"
@@ -24,11 +25,6 @@ constexpr qint64 kMaxCsvBytes = qint64(4) * 1024 * 1024;
 
 const QString kNothingLoaded = QStringLiteral("Hiçbir değer yüklenmedi.");
 
-QString notFoundMessage(const QString &path)
-{
-    return QStringLiteral("Hata kodu:53    ") + shown(path) + QStringLiteral(" isimli dosya bulunamadı.");
-}
-
 QString csvFailureMessage(const QString &what, const QString &path, const QString &reason)
 {
     return what + shown(path) + QLatin1Char('\n') + reason;
@@ -38,7 +34,7 @@ QString csvFailureMessage(const QString &what, const QString &path, const QStrin
 
 QString siteFileReadMessage(int code, const QString &path)
 {
-    return code == SettingsError::FileNotFound ? notFoundMessage(path) : readFailureMessage(code, shown(path));
+    return code == SettingsError::FileNotFound ? notFoundMessage(shown(path)) : readFailureMessage(code, shown(path));
 }
 
 QString nothingLoadedMessage(int code, const QString &path)
@@ -83,10 +79,13 @@ bool importSettingsCsv(Tanimlamalar &model, OperatorDialogs &dialogs, const QStr
                                          QStringLiteral("Dosya bir ayar tablosu için fazla büyük.")));
         return false;
     }
-    const std::optional<CsvRefusal> refusal = readSettingsCsv(file.readAll(), model);
-    if (refusal)
+    const Tanimlamalar before = model;
+    if (const std::optional<CsvRefusal> refusal = readSettingsCsv(file.readAll(), model)) {
         dialogs.inform(refusal->message());
-    return !refusal;
+        return false;
+    }
+    dialogs.inform(QStringLiteral("CSV'den %1 değer alındı.").arg(compareSettings(model, before).size()));
+    return true;
 }
 
 QString reportOverSettingsMessage(const QString &path)

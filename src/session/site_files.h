@@ -23,7 +23,8 @@ QString nothingLoadedMessage(int code, const QString &path);
 std::optional<int> openSettingsFile(Tanimlamalar &model, OperatorDialogs &dialogs, const QString &path);
 
 // The settings as CSV, written to a file; and read back from one into the model (a refused
-// value is told and changes nothing). True on success.
+// value is told and changes nothing; an import that went through says how many values it
+// changed). True on success.
 bool exportSettingsCsv(const Tanimlamalar &model, OperatorDialogs &dialogs, const QString &path);
 bool importSettingsCsv(Tanimlamalar &model, OperatorDialogs &dialogs, const QString &path);
 

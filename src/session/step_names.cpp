@@ -1,5 +1,7 @@
 #include "step_names.h"
 
+#include "unit_names.h"
+
 #include <QSet>
 
 #include <array>
@@ -37,16 +39,6 @@ public:
     }
 };
 
-QString groupOwner(int g)
-{
-    return QStringLiteral("%1. Buton").arg(g + 1);
-}
-
-QString terminalOwner(int t)
-{
-    return QStringLiteral("%1. Terminal").arg(t + 1);
-}
-
 void groupChanges(const StoredSettings &before, const StoredSettings &after, Changes &changes)
 {
     for (const GroupValue &value : kGroupValues) {
@@ -54,7 +46,7 @@ void groupChanges(const StoredSettings &before, const StoredSettings &after, Cha
             const bool copyChanged =
                 value.values == &StoredSettings::GroupEnable && before.GroupEnableCopy[g] != after.GroupEnableCopy[g];
             if ((before.*value.values)[g] != (after.*value.values)[g] || copyChanged)
-                changes.add(groupOwner(g), QString::fromUtf8(value.name));
+                changes.add(groupName(g), QString::fromUtf8(value.name));
         }
     }
 }
@@ -65,7 +57,7 @@ void slotChanges(const StoredSettings &before, const StoredSettings &after, Chan
         for (int s = 0; s < kSlotCount; ++s) {
             if (before.PriorityGroup[t][s] != after.PriorityGroup[t][s] ||
                 before.PriorityCount[t][s] != after.PriorityCount[t][s])
-                changes.add(terminalOwner(t), QStringLiteral("%1. Öncelik").arg(s + 1));
+                changes.add(terminalName(t), QStringLiteral("%1. Öncelik").arg(s + 1));
         }
     }
 }
@@ -95,7 +87,7 @@ StepName stepName(const StoredSettings &before, const StoredSettings &after)
 
 QString copyStepName(int source, int targets)
 {
-    return QStringLiteral("%1. Terminal listesi %2 terminale kopyalandı").arg(source + 1).arg(targets);
+    return QStringLiteral("%1 listesi %2 terminale kopyalandı").arg(terminalName(source)).arg(targets);
 }
 
 QString csvImportStepName()

@@ -1,12 +1,11 @@
 #include "settings_comparison.h"
 
 #include "site_columns.h"
+#include "unit_names.h"
 
 namespace {
 
 using Table = SettingsDifference::Table;
-
-constexpr int16_t kLimitOn = 1;
 
 QString numberText(int value)
 {
@@ -16,15 +15,15 @@ QString numberText(int value)
 QString enabledText(int value)
 {
     if (value == kEnabled)
-        return QStringLiteral("Açık");
-    return value == 0 ? QStringLiteral("Kapalı") : numberText(value);
+        return kEnabledWord;
+    return value == 0 ? kDisabledWord : numberText(value);
 }
 
 QString limitText(int value)
 {
     if (value == kLimitOn)
-        return QStringLiteral("Var");
-    return value == 0 ? QStringLiteral("Yok") : numberText(value);
+        return kLimitWord;
+    return value == 0 ? kNoLimitWord : numberText(value);
 }
 
 // Any value but 1 selects the DS1307; a value other than 0 is shown too, so the line tells them apart.

@@ -52,9 +52,16 @@ QByteArray settingsCsv(const Tanimlamalar &model)
 QString CsvRefusal::message() const
 {
     const QString where = QStringLiteral("CSV dosyası, satır %1").arg(line);
-    const QString what = allowed.isEmpty()
-                             ? QStringLiteral("%1: \"%2\" sütunu bulunamadı.").arg(where, column)
-                             : QStringLiteral("%1, \"%2\" sütunu: %3 kabul edilmez (%4).")
-                                   .arg(where, column, value.isEmpty() ? QStringLiteral("boş alan") : value, allowed);
+    QString what;
+    if (firstLine > 0)
+        what = QStringLiteral("%1, \"%2\" sütunu: %3 iki kez var (satır %4 ve %5).")
+                   .arg(where, column, value)
+                   .arg(firstLine)
+                   .arg(line);
+    else if (allowed.isEmpty())
+        what = QStringLiteral("%1: \"%2\" sütunu bulunamadı.").arg(where, column);
+    else
+        what = QStringLiteral("%1, \"%2\" sütunu: %3 kabul edilmez (%4).")
+                   .arg(where, column, value.isEmpty() ? QStringLiteral("boş alan") : value, allowed);
     return what + QStringLiteral(" Hiçbir değer değiştirilmedi.");
 }

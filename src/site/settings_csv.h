@@ -15,15 +15,17 @@ QByteArray settingsCsv(const Tanimlamalar &model);
 
 // Why an import changed nothing.
 struct CsvRefusal {
-    int line = 0;     // 1-based line of the file
-    QString column;   // the header's name of the column
-    QString value;    // as found
-    QString allowed;  // what the column takes, e.g. "0..999"; empty where the column is missing
+    int line = 0;       // 1-based line of the file
+    QString column;     // the header's name of the column
+    QString value;      // as found
+    QString allowed;    // what the column takes, e.g. "0..999"; empty where the column is missing
+    int firstLine = 0;  // where the same group or slot was given before; 0 when it was not
     QString message() const;
 };
 
 // Reads a CSV written by settingsCsv, or edited from one, into the model. Numbers are read
-// with the settings file's rules (ParseNumber, ToInt16); a value outside its range (group values
-// 0..999, layout 1..16, slot group 0..16, count 0..254 or "MAX"), a missing column or an unknown
-// row is refused, and then nothing in the model changes.
+// as whole numbers; a word, a value outside its range (group values 0..999, "Durum" and "Limit"
+// 0..255, layout 1..16, slot group 0..16, count 0..254 or "MAX"), a missing column, an unknown
+// row or a second row for the same group or slot is refused, and then nothing in the model
+// changes.
 std::optional<CsvRefusal> readSettingsCsv(const QByteArray &csv, Tanimlamalar &model);

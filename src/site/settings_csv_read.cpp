@@ -5,6 +5,7 @@
 #include "site_columns.h"
 
 #include <QHash>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -14,8 +15,10 @@ std::optional<int16_t> ruleValue(const ColumnRule &rule, const QString &text)
 {
     if (rule.takesMax && text.compare(kMaxCountText, Qt::CaseInsensitive) == 0)
         return kMaxCount;
-    // An empty field is a value cut out or a short row; reading it as 0 would hide that.
-    if (text.isEmpty())
+    // An empty field is a value cut out or a short row, and a word is a column mixed up;
+    // reading either as 0, as the settings file's rule would, hides that.
+    static const QRegularExpression wholeNumber(QStringLiteral("^\\s*[+-]?[0-9]+\\s*$"));
+    if (!wholeNumber.match(text).hasMatch())
         return std::nullopt;
     const std::optional<int16_t> value = ToInt16(ParseNumber(text));
     if (!value || *value < rule.lowest || *value > rule.highest)
@@ -44,10 +47,13 @@ private:
     std::optional<CsvRefusal> groupRow();
     std::optional<CsvRefusal> slotRow();
     std::optional<CsvRefusal> read(const QList<const ColumnRule *> &columns, QList<int16_t> &values) const;
+    std::optional<CsvRefusal> once(QHash<int, int> &lines, int key, const ColumnRule &column, const QString &what);
 
     Tanimlamalar copy_;
     Table table_ = Table::None;
     QHash<QString, qsizetype> positions_;
+    QHash<int, int> groupLines_;  // group → the line that gave it
+    QHash<int, int> slotLines_;   // terminal * kSlotCount + slot → the line that gave it
     int line_ = 0;
     QStringList fields_;
 };
@@ -118,12 +124,25 @@ std::optional<CsvRefusal> CsvImport::read(const QList<const ColumnRule *> &colum
     return std::nullopt;
 }
 
+// A second row for the same group or slot: which of the two was meant cannot be told.
+std::optional<CsvRefusal> CsvImport::once(QHash<int, int> &lines, int key, const ColumnRule &column,
+                                          const QString &what)
+{
+    const int first = lines.value(key);
+    if (first > 0)
+        return CsvRefusal{line_, column.name, what, QString(), first};
+    lines.insert(key, line_);
+    return std::nullopt;
+}
+
 std::optional<CsvRefusal> CsvImport::groupRow()
 {
     QList<int16_t> values;
     if (auto refusal = read(groupColumns(), values))
         return refusal;
     const int g = values[0] - 1;
+    if (auto refusal = once(groupLines_, g, kGroupNumberColumn, QString::number(g + 1)))
+        return refusal;
     for (size_t i = 0; i < kGroupValues.size(); ++i)
         (copy_.*kGroupValues[i].values)[g] = int16_t(values[qsizetype(i) + 1] - kGroupValues[i].shownOffset);
     copy_.GroupEnableCopy[g] = copy_.GroupEnable[g];
@@ -137,6 +156,9 @@ std::optional<CsvRefusal> CsvImport::slotRow()
         return refusal;
     const int t = values[0] - 1;
     const int s = values[1] - 1;
+    if (auto refusal = once(slotLines_, t * kSlotCount + s, kSlotColumn,
+                            QStringLiteral("%1. Terminal, %2. Sıra").arg(t + 1).arg(s + 1)))
+        return refusal;
     copy_.PriorityGroup[t][s] = values[2];
     copy_.PriorityCount[t][s] = values[3];
     return std::nullopt;

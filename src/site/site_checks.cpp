@@ -1,6 +1,7 @@
 #include "site_checks.h"
 
 #include "refusal_names.h"
+#include "unit_names.h"
 
 namespace {
 
@@ -43,16 +44,6 @@ void checkTerminal(const Tanimlamalar &model, int t, QList<SiteFinding> &found)
     }
     if (empty)
         found.append({CheckKind::EmptyList, -1, t});
-}
-
-QString groupName(int group)
-{
-    return QStringLiteral("%1. Buton").arg(group + 1);
-}
-
-QString terminalName(int terminal)
-{
-    return QStringLiteral("%1. Terminal").arg(terminal + 1);
 }
 
 }  // namespace

@@ -1,11 +1,8 @@
 #include "site_columns.h"
 
-#include <limits>
-
 namespace {
 
-constexpr int kLowestStored = std::numeric_limits<int16_t>::min();
-constexpr int kHighestStored = std::numeric_limits<int16_t>::max();
+constexpr int kHighestByte = 255;
 constexpr int kHighestNumber = 999;
 
 }  // namespace
@@ -16,14 +13,14 @@ QString ColumnRule::allowed() const
     return takesMax ? QStringLiteral("%1 ya da %2").arg(range, kMaxCountText) : range;
 }
 
-// Durum and Limit take any stored number, so a file keeps what the settings file holds.
+// Durum and Limit go to the unit as one byte each.
 const std::array<GroupValue, 7> kGroupValues = {{
-    {{QStringLiteral("Durum"), kLowestStored, kHighestStored}, GroupColumn::Enabled, &Tanimlamalar::GroupEnable, 0},
+    {{QStringLiteral("Durum"), 0, kHighestByte}, GroupColumn::Enabled, &Tanimlamalar::GroupEnable, 0},
     {{QStringLiteral("Başlangıç"), 0, kHighestNumber}, GroupColumn::Start, &Tanimlamalar::GroupStart, 0},
     {{QStringLiteral("Bitiş"), 0, kHighestNumber}, GroupColumn::End, &Tanimlamalar::GroupEnd, 0},
     {{QStringLiteral("Son Çağrılan"), 0, kHighestNumber}, GroupColumn::LastCalled, &Tanimlamalar::GroupLastCalled, 0},
     {{QStringLiteral("Son Bilet"), 0, kHighestNumber}, GroupColumn::LastIssued, &Tanimlamalar::GroupLastIssued, 0},
-    {{QStringLiteral("Limit"), kLowestStored, kHighestStored}, GroupColumn::Limit, &Tanimlamalar::GroupLimit, 0},
+    {{QStringLiteral("Limit"), 0, kHighestByte}, GroupColumn::Limit, &Tanimlamalar::GroupLimit, 0},
     {{QStringLiteral("Bilet Datası"), 1, kLayoutCount}, GroupColumn::Layout, &Tanimlamalar::GroupLayout, 1},
 }};
 

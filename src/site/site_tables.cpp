@@ -1,8 +1,8 @@
 #include "site_tables.h"
 
-namespace {
+#include "unit_names.h"
 
-constexpr int16_t kLimitOn = 1;
+namespace {
 
 // A flag shows its word; a value the program never stores shows as the number it is, so a
 // damaged file is seen rather than read as one of the two words.
@@ -13,11 +13,6 @@ QString flagText(int16_t value, int16_t on, const QString &onText, const QString
     if (value == 0)
         return offText;
     return QString::number(value);
-}
-
-QString groupName(int group)
-{
-    return QStringLiteral("%1. Buton").arg(group + 1);
 }
 
 }  // namespace
@@ -36,7 +31,7 @@ QString groupCell(const Tanimlamalar &model, int group, int column)
     case GroupColumn::Group:
         return groupName(group);
     case GroupColumn::Enabled:
-        return flagText(model.GroupEnable[group], kEnabled, QStringLiteral("Açık"), QStringLiteral("Kapalı"));
+        return flagText(model.GroupEnable[group], kEnabled, kEnabledWord, kDisabledWord);
     case GroupColumn::Start:
         return QString::number(model.GroupStart[group]);
     case GroupColumn::End:
@@ -46,7 +41,7 @@ QString groupCell(const Tanimlamalar &model, int group, int column)
     case GroupColumn::LastIssued:
         return QString::number(model.GroupLastIssued[group]);
     case GroupColumn::Limit:
-        return flagText(model.GroupLimit[group], kLimitOn, QStringLiteral("Var"), QStringLiteral("Yok"));
+        return flagText(model.GroupLimit[group], kLimitOn, kLimitWord, kNoLimitWord);
     case GroupColumn::Layout:
         // Layouts are stored from 0 and shown from 1, as the window's list names them.
         return QString::number(model.GroupLayout[group] + 1);
@@ -77,7 +72,7 @@ SiteTable terminalTable(const Tanimlamalar &model)
     for (int slot = 0; slot < kPanelSlotCount; ++slot)
         table.headers << QString::number(slot + 1);
     for (int terminal = 0; terminal < kTerminalCount; ++terminal) {
-        QStringList row{QStringLiteral("%1. Terminal").arg(terminal + 1)};
+        QStringList row{terminalName(terminal)};
         for (int slot = 0; slot < kPanelSlotCount; ++slot)
             row << slotText(model.PriorityGroup[terminal][slot], model.PriorityCount[terminal][slot]);
         table.rows << row;

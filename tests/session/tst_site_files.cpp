@@ -15,6 +15,8 @@ private slots:
     void openKeepsTheReadersRules_data();
     void openKeepsTheReadersRules();
     void recentFilesNewestFirst();
+    void csvImportSaysWhatItChanged_data();
+    void csvImportSaysWhatItChanged();
 };
 
 void TestSiteFiles::openKeepsTheReadersRules_data()
@@ -80,6 +82,32 @@ void TestSiteFiles::openKeepsTheReadersRules()
     QCOMPARE(model.GroupStart[0], startAfter);
     QCOMPARE(model.GroupLastCalled[0], lastCalledAfter);
     QVERIFY2(!folder.fileBytes().contains("Zemra"), "the working file is not written by an open");
+}
+
+void TestSiteFiles::csvImportSaysWhatItChanged_data()
+{
+    QTest::addColumn<QByteArray>("rows");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("two values") << QByteArray(
+                                       "Buton No;Durum;Başlangıç;Bitiş;Son Çağrılan;Son Bilet;Limit;Bilet Datası\n"
+                                       "3;0;10;999;0;0;0;1\n")
+                                << "CSV'den 2 değer alındı.";
+    QTest::newRow("the same values") << QByteArray("Terminal;Sıra;Grup;Sayı\n5;1;0;0\n") << "CSV'den 0 değer alındı.";
+}
+
+void TestSiteFiles::csvImportSaysWhatItChanged()
+{
+    QFETCH(QByteArray, rows);
+    QFETCH(QString, told);
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("site.csv"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(rows) == rows.size());
+    file.close();
+    Tanimlamalar model;
+    ScriptedDialogs dialogs;
+    QVERIFY(importSettingsCsv(model, dialogs, path));
+    QCOMPARE(dialogs.shown, QStringList{told});
 }
 
 void TestSiteFiles::recentFilesNewestFirst()

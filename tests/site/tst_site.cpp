@@ -28,8 +28,8 @@ Tanimlamalar randomSite()
     auto pick = [&](int lowest, int highest) { return int16_t(random.bounded(lowest, highest + 1)); };
     Tanimlamalar m;
     for (int g = 0; g < kGroupCount; ++g) {
-        m.GroupEnable[g] = m.GroupEnableCopy[g] = pick(-32768, 32767);
-        m.GroupLimit[g] = pick(-32768, 32767), m.GroupLayout[g] = pick(0, 15);
+        m.GroupEnable[g] = m.GroupEnableCopy[g] = pick(0, 255);
+        m.GroupLimit[g] = pick(0, 255), m.GroupLayout[g] = pick(0, 15);
         m.GroupStart[g] = pick(0, 999), m.GroupEnd[g] = pick(0, 999);
         m.GroupLastCalled[g] = pick(0, 999), m.GroupLastIssued[g] = pick(0, 999);
     }
@@ -176,7 +176,7 @@ void TestSite::csvRoundTrip_data()
     QTest::addColumn<Recode>("recode");
     QTest::newRow("as written") << Recode([](QByteArray csv) { return csv; });
     QTest::newRow("Windows-1254") << Recode(
-        [](QByteArray csv) { return toWindows1254(QString::fromUtf8(csv.mid(3))); });
+        [](const QByteArray &csv) { return toWindows1254(QString::fromUtf8(csv.mid(3))); });
 }
 
 void TestSite::csvRoundTrip()
@@ -242,6 +242,16 @@ void TestSite::csvRefusal_data()
                                << "satır 37, \"Sayı\" sütunu: boş alan kabul edilmez (0..254 ya da MAX).";
     QTest::newRow("terminal 65") << 2083 << QByteArray("65;32;0;0")
                                  << "satır 2083, \"Terminal\" sütunu: 65 kabul edilmez (1..64).";
+    QTest::newRow("a word for a number") << 2 << QByteArray("1;açık;1;100;5;7;1;3")
+                                         << "satır 2, \"Durum\" sütunu: açık kabul edilmez (0..255).";
+    QTest::newRow("a number run into a word")
+        << 2 << QByteArray("1;100;12abc;100;5;7;1;3") << "satır 2, \"Başlangıç\" sütunu: 12abc kabul edilmez (0..999).";
+    QTest::newRow("limit beyond a byte") << 2 << QByteArray("1;100;1;100;5;7;256;3")
+                                         << "satır 2, \"Limit\" sütunu: 256 kabul edilmez (0..255).";
+    QTest::newRow("a group twice") << 3 << QByteArray("1;100;1;100;5;7;1;3")
+                                   << "satır 3, \"Buton No\" sütunu: 1 iki kez var (satır 2 ve 3).";
+    QTest::newRow("a slot twice") << 37 << QByteArray("1;1;0;0")
+                                  << "satır 37, \"Sıra\" sütunu: 1. Terminal, 1. Sıra iki kez var (satır 36 ve 37).";
     QTest::newRow("missing column") << 35 << QByteArray("Terminal;Sıra;Grup")
                                     << "satır 35: \"Sayı\" sütunu bulunamadı.";
 }

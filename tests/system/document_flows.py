@@ -8,7 +8,8 @@ import os
 from desktop import wait_for
 from program import Atspi, find_all, is_showing
 from unit import START_BYTE, button_image, terminal_image
-from workbench_flows import MAIN_TITLE, backup_copies, START_LINE, file_dialog, from_menu, read, through_file, with_line
+from workbench_flows import (MAIN_TITLE, START_LINE, backup_copies, file_dialog, from_menu, read, send_buttons,
+                             through_file, with_line)
 
 SHOWN_PATH = "C:\\ZEMRA_Bilvex_Polynet_Ver_3_04.txt"
 UNSAVED = "Kaydedilmemiş değişiklikler var"
@@ -91,11 +92,6 @@ def closing_question(run):
     assert (lines[44], lines[START_LINE]) == (b" 100", b" 50"), lines[44:45] + lines[START_LINE:START_LINE + 1]
 
 
-def send_buttons(program, window, unit, already):
-    program.press(window, "push button", "Buton Ayarlarını Gönder")
-    return unit.wait_for_bytes(already + 1 + 2079)[already:already + 1 + 2079]
-
-
 def undo_redo_send(run):
     """A stepper click undone and redone, a copy to 63 terminals undone: each send carries
     the image of the values before (or after) the step, byte for byte."""
@@ -138,8 +134,9 @@ def transfer_keeps_its_site(run):
     # The count's record goes out past the middle of the image, long after this click.
     program.press(window, "push button", "1. Öncelikli Buton: +50")
     program.press(window, "menu item", "Dosya")
-    item = wait_for("the open item", lambda: next(iter(find_all(program.app(), "menu item", "Aç…")), None))
-    assert not item.get_state_set().contains(Atspi.StateType.ENABLED), "Aç… open during a transfer"
+    for name in ("Aç…", "Yedekler…"):
+        item = wait_for(name, lambda: next(iter(find_all(program.app(), "menu item", name)), None))
+        assert not item.get_state_set().contains(Atspi.StateType.ENABLED), f"{name} open during a transfer"
     program.desktop.run_x("xdotool", "key", "Escape")
     expected = bytes([START_BYTE]) + terminal_image({(9, 0): 5}, {})[:-1]
     received = unit.wait_for_bytes(len(expected), timeout=240)
@@ -164,21 +161,21 @@ def unsaved_kept_at_logout(run):
 
 
 def restore_backup(run):
-    """Three saves, then "Yedekler…": the second newest copy is brought back as one undo step,
+    """Four saves, then "Yedekler…": the third newest copy is brought back as one undo step,
     and the next save writes that copy's bytes."""
     program, window = run.first_start()
     program.press(window, "check box", "Buton Kapalı")
-    for start in (b" 1", b" 2", b" 3"):
+    for start in (b" 1", b" 2", b" 3", b" 4"):
         program.press(window, "push button", "Başlangıç Sayısı: +1")
         program.press(window, "push button", "Dosyaya Kaydet")
         wait_for(f"start {start} saved", lambda: start_line(run.settings_file()) == start)
     from_menu(program, window, "Dosya", "Yedekler…")
     dialog = program.window("dialog", "Yedekler")
     table = program.control(dialog, "table", "Yedekler")
-    wait_for("three copies listed", lambda: Atspi.Table.get_n_rows(table) == 3)
-    program.click(Atspi.Table.get_accessible_at(table, 1, 0))
+    wait_for("four copies listed", lambda: Atspi.Table.get_n_rows(table) == 4)
+    program.click(Atspi.Table.get_accessible_at(table, 2, 0))
     program.press(dialog, "push button", "Geri Yükle")
-    wait_for("no difference left", lambda: Atspi.Table.get_accessible_at(table, 1, 1).get_name() == "0 fark")
+    wait_for("no difference left", lambda: Atspi.Table.get_accessible_at(table, 2, 1).get_name() == "0 fark")
     program.press(dialog, "push button", "Kapat")
     wait_status(program, window, run.settings_file(), True)
     program.press(window, "push button", "Dosyaya Kaydet")

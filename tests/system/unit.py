@@ -51,13 +51,14 @@ def image_record(data, address):
     return bytes([0xAA, data, address >> 8, address & 0xFF, 0xA0])
 
 
-def button_image(start, enable):
-    """The 2,080-byte button image of a start-state model, with the groups' first ticket
-    numbers and enable values given as {group index: value}."""
+def button_image(start, enable, end=None):
+    """The 2,080-byte button image of a start-state model, with the groups' first and last
+    ticket numbers and enable values given as {group index: value}."""
     image = bytearray()
+    numbers = {0x1000: start, 0x1040: end or {}}
     for block_address in (0x1000, 0x1040, 0x1080, 0x10C0):
         for k in range(GROUPS):
-            value = start.get(k, 0) if block_address == 0x1000 else 0
+            value = numbers.get(block_address, {}).get(k, 0)
             image += image_record(value & 0xFF, block_address + 2 * k)
             image += image_record(value >> 8, block_address + 2 * k + 1)
     for block_address in (0x1120, 0x1140, 0x1100, 0x1160, 0x12D0):

@@ -7,7 +7,7 @@ import subprocess
 
 from desktop import wait_for
 from program import Atspi, find_all, is_showing, write_file
-from unit import START_BYTE, terminal_image
+from unit import START_BYTE, button_image, terminal_image
 
 MAIN_TITLE = "ZEMRA BILVEX Polynet Ver 3.04   ZEMRA Ruvozivira Ltd."
 OVERVIEW_TITLE = "Genel Bakış"
@@ -31,6 +31,12 @@ def with_line(data, index, value):
     lines = data.split(b"\r\n")
     lines[index] = value
     return b"\r\n".join(lines)
+
+
+def send_buttons(program, window, unit, already):
+    """Sends the button image and returns what the unit received of it, after `already` bytes."""
+    program.press(window, "push button", "Buton Ayarlarını Gönder")
+    return unit.wait_for_bytes(already + 1 + 2079)[already:already + 1 + 2079]
 
 
 def from_menu(program, window, *path):
@@ -157,6 +163,9 @@ def overview(run):
     lines = wait_for("the differences listed",
                      lambda: [item.get_name() for item in find_all(differences, "list item")])
     assert "Grup 1 Başlangıç: 0 → 1" in lines, lines
+    program.type_into(program.control(window, "text", "Haberleşme Com port"), "5")
+    wait_for("the COM port's difference listed",
+             lambda: "COM Port: 1 → 5" in [item.get_name() for item in find_all(differences, "list item")])
 
     terminals = program.control(sight, "table", "Terminaller")
     target = Atspi.Table.get_accessible_at(terminals, 4, 0)
@@ -181,6 +190,7 @@ def report(run):
 def csv_round_trip(run):
     """Exported, changed in the window, imported: the window's values come back, and a
     second export is byte for byte the first; a value out of range changes nothing."""
+    unit = run.start_unit()
     program, window = run.first_start()
     program.press(window, "check box", "Buton Kapalı")
     program.press(window, "push button", "Bitiş Sayısı: +50")
@@ -189,10 +199,19 @@ def csv_round_trip(run):
     program.answer_box("Tamam")
     first = read(exported)
     program.press(window, "push button", "Bitiş Sayısı: +50")
+    program.press(window, "push button", "Başlangıç Sayısı: +1")
     assert text_of(program, window, "Bitiş Sayısı:") == "100"
 
     through_file(program, window, "CSV'den İçe Aktar…", exported)
+    assert program.answer_box("Tamam") == ["CSV'den 2 değer alındı."]
     wait_for("the exported values back", lambda: text_of(program, window, "Bitiş Sayısı:") == "50")
+    # The import undone and redone: each send carries the image of the values before (or after).
+    from_menu(program, window, "Düzen", "Geri Al: CSV'den içe aktarma")
+    before = bytes([START_BYTE]) + button_image({0: 1}, {0: 100}, {0: 100})[:2079]
+    assert send_buttons(program, window, unit, 0) == before
+    from_menu(program, window, "Düzen", "Yinele: CSV'den içe aktarma")
+    after = bytes([START_BYTE]) + button_image({}, {0: 100}, {0: 50})[:2079]
+    assert send_buttons(program, window, unit, len(before)) == after
     again = os.path.join(run.folder, "again.csv")
     through_file(program, window, "CSV Olarak Dışa Aktar…", again)
     program.answer_box("Tamam")

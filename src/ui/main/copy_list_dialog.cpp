@@ -2,6 +2,7 @@
 
 #include "main_menu_texts.h"
 #include "panel_load.h"
+#include "unit_names.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -26,7 +27,7 @@ QTableWidgetItem *readOnlyItem(const QString &text)
 
 QString groupText(int16_t group)
 {
-    return group == 0 ? texts::kNoGroup : texts::kGroupEntry.arg(group);
+    return group == 0 ? texts::kNoGroup : groupName(group - 1);
 }
 
 }  // namespace
@@ -66,7 +67,7 @@ QWidget *CopyListDialog::terminalBoxes(int source)
     auto *frame = new QGroupBox(texts::kCopyListTargets);
     auto *grid = new QGridLayout;
     for (int t = 0; t < kTerminalCount; ++t) {
-        boxes_[t] = new QCheckBox(texts::kTerminalEntry.arg(t + 1));
+        boxes_[t] = new QCheckBox(terminalName(t));
         boxes_[t]->setEnabled(t != source);
         grid->addWidget(boxes_[t], t / kBoxColumns, t % kBoxColumns);
     }

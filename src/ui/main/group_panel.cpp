@@ -8,6 +8,7 @@
 #include "panel_host.h"
 #include "panel_load.h"
 #include "panel_state.h"
+#include "unit_names.h"
 #include "unit_session.h"
 
 #include <QCheckBox>
@@ -27,8 +28,8 @@ constexpr int kCheckBoxWidth = 2400;  // room for the longer of the two captions
 QStringList groupEntries()
 {
     QStringList entries;
-    for (int g = 1; g <= kGroupCount; ++g)
-        entries << texts::kGroupEntry.arg(g);
+    for (int g = 0; g < kGroupCount; ++g)
+        entries << groupName(g);
     return entries;
 }
 

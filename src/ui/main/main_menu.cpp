@@ -118,7 +118,6 @@ void Main_Menu::Update_data()
     groupPanel_->capture(panels);
     ::Update_data(model_, panels);
     document_.record();
-    emit modelChanged();
 }
 
 void Main_Menu::showTerminal(int t)

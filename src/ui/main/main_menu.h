@@ -48,10 +48,6 @@ public:
     void showTerminal(int t);
     void showGroup(int g);
 
-signals:
-    // After every capture into the model and every file brought in.
-    void modelChanged();
-
 protected:
     void closeEvent(QCloseEvent *event) override;
 

@@ -163,7 +163,7 @@ void Main_Menu::showOverview()
     if (!overview_) {
         overview_ = new OverviewWindow(model_, dialogs_);
         overview_->setAttribute(Qt::WA_DeleteOnClose);
-        connect(this, &Main_Menu::modelChanged, overview_, &OverviewWindow::refresh);
+        connect(&document_, &SiteDocument::changed, overview_, &OverviewWindow::refresh);
         connect(overview_, &OverviewWindow::aboutToCompare, this, &Main_Menu::takeTyped);
         connect(overview_, &OverviewWindow::terminalChosen, this, &Main_Menu::showTerminal);
         connect(overview_, &OverviewWindow::groupChosen, this, &Main_Menu::showGroup);

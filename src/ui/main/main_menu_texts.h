@@ -11,12 +11,10 @@ inline const QString kNoSelection = QStringLiteral("Seçiniz");
 // Terminal priority panel
 inline const QString kFrame1 = QStringLiteral("Terminal Öncelik Ayarları");
 inline const QString kTerminalNo = QStringLiteral("Terminal No:");
-inline const QString kTerminalEntry = QStringLiteral("%1. Terminal");
 inline const QString kPriorityButtonHeading = QStringLiteral("Öncelikli Buton");
 inline const QString kCallCountHeading = QStringLiteral("Çağırma Sayısı");
 inline const QString kPriorityRow = QStringLiteral("%1. Öncelikli Buton:");
 inline const QString kNoGroup = QStringLiteral("Yok");
-inline const QString kGroupEntry = QStringLiteral("%1. Buton");
 inline const QString kGroupEntrySeven = QStringLiteral("7. buton");  // lower-case b, as the unit's installers know it
 inline const QString kTerminalGonder = QStringLiteral("Terminal Ayarlarını Gönder");
 

@@ -12,6 +12,7 @@
 #include "priority_copy.h"
 #include "priority_steppers.h"
 #include "step_names.h"
+#include "unit_names.h"
 #include "unit_session.h"
 
 #include <QComboBox>
@@ -32,8 +33,8 @@ constexpr int kLowerCaseEntry = 7;
 QStringList terminalEntries()
 {
     QStringList entries;
-    for (int t = 1; t <= kTerminalCount; ++t)
-        entries << texts::kTerminalEntry.arg(t);
+    for (int t = 0; t < kTerminalCount; ++t)
+        entries << terminalName(t);
     return entries;
 }
 
@@ -41,7 +42,7 @@ QStringList slotEntries()
 {
     QStringList entries{texts::kNoGroup};
     for (int p = 1; p <= kSelectableGroups; ++p)
-        entries << (p == kLowerCaseEntry ? texts::kGroupEntrySeven : texts::kGroupEntry.arg(p));
+        entries << (p == kLowerCaseEntry ? texts::kGroupEntrySeven : groupName(p - 1));
     return entries;
 }
 
