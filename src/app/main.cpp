@@ -1,4 +1,5 @@
 #include "main_menu.h"
+#include "parent_console.h"
 #include "report_command.h"
 #include "stop_requests.h"
 #include "unattended_dialogs.h"
@@ -93,10 +94,24 @@ void saveScreenshotAndQuit(Main_Menu &window, const QString &file)
     });
 }
 
+// The options answered in the console, without a window.
+bool answersInConsole(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument(argv[i]);
+        if (argument == "--version" || argument == "--help" || argument == "-h" || argument == "--report" ||
+            argument.rfind("--report=", 0) == 0)
+            return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 int main(int argc, char *argv[])
 {
+    if (answersInConsole(argc, argv))
+        useParentConsole();
     if (const std::optional<int> answered = answerInformationOptions(argc, argv))
         return *answered;
     if (const std::optional<int> reported = writeReportIfAsked(argc, argv))

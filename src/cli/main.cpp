@@ -82,8 +82,10 @@ int sendAll(SendOptions options, ErrorOutput &out, const StopRequests &stopReque
         return ExitStatus::InputFault;
     }
     QStringList inputs{options.settingsFile};
-    for (const SendItem &item : options.items)
-        inputs << item.layoutFile;
+    for (const SendItem &item : options.items) {
+        if (!item.layoutFile.isEmpty())
+            inputs << item.layoutFile;
+    }
     const QString refusal = options.traceFile.isEmpty() ? QString() : traceRefusal(options.traceFile, inputs);
     if (!refusal.isEmpty()) {
         out.line(refusal);

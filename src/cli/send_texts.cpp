@@ -150,6 +150,13 @@ QString traceIsAnInput(const QString &path)
         .arg(QDir::toNativeSeparators(path));
 }
 
+QString traceIdentityUnknown(const QString &path)
+{
+    return QStringLiteral("Kayıt dosyasının, gönderimin okuduğu dosyalardan biri olmadığı anlaşılamadı: %1. "
+                          "Başka bir ad veriniz. Hiçbir şey gönderilmedi.")
+        .arg(QDir::toNativeSeparators(path));
+}
+
 QString layoutUnreadable(const QString &path)
 {
     return QStringLiteral("Bilet dosyası okunamadı: %1").arg(QDir::toNativeSeparators(path));

@@ -33,6 +33,8 @@ QString traceUnwritable(const QString &path);
 QString traceNotAFile(const QString &path);
 // --trace names the settings file or a layout file of the same call.
 QString traceIsAnInput(const QString &path);
+// The system would not tell whether --trace names one of the call's files.
+QString traceIdentityUnknown(const QString &path);
 
 // The device a COM port number led to.
 QString deviceLine(const QString &device);

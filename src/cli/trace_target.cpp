@@ -4,8 +4,6 @@
 
 #include <QFileInfo>
 
-#include <algorithm>
-
 QString traceRefusal(const QString &path, const QStringList &inputs)
 {
     const QFileInfo info(path);
@@ -14,7 +12,14 @@ QString traceRefusal(const QString &path, const QStringList &inputs)
     // A link that leads nowhere counts as what it may come to lead to: refused.
     if (!info.isFile())
         return sendTexts::traceNotAFile(path);
-    if (std::any_of(inputs.begin(), inputs.end(), [&](const QString &input) { return sameFile(path, input); }))
-        return sendTexts::traceIsAnInput(path);
+    bool unknown = false;
+    for (const QString &input : inputs) {
+        const Identity identity = compareIdentity(path, input);
+        if (identity == Identity::Same)
+            return sendTexts::traceIsAnInput(path);
+        unknown = unknown || identity == Identity::Unknown;
+    }
+    if (unknown)
+        return sendTexts::traceIdentityUnknown(path);
     return {};
 }

@@ -10,8 +10,10 @@
 // take the record somewhere it does not belong, or block the open.
 QString traceRefusal(const QString &path, const QStringList &inputs);
 
-// Each platform's part: whether the two paths lead to the same file on disk.
-bool sameFile(const QString &first, const QString &second);
+// Each platform's part: whether the two paths lead to the same file on disk, or Unknown
+// where the system would not say (the refusal then holds: the record could replace an input).
+enum class Identity { Same, Different, Unknown };
+Identity compareIdentity(const QString &first, const QString &second);
 
 // Each platform's part: a broken pipe or an exceeded file size ends a write with an error
 // the program reports, instead of ending the program.

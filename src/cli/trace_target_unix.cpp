@@ -5,12 +5,13 @@
 #include <csignal>
 #include <sys/stat.h>
 
-bool sameFile(const QString &first, const QString &second)
+Identity compareIdentity(const QString &first, const QString &second)
 {
     struct stat a {};
     struct stat b {};
-    return ::stat(QFile::encodeName(first).constData(), &a) == 0 &&
-           ::stat(QFile::encodeName(second).constData(), &b) == 0 && a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+    if (::stat(QFile::encodeName(first).constData(), &a) != 0 || ::stat(QFile::encodeName(second).constData(), &b) != 0)
+        return Identity::Unknown;
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino ? Identity::Same : Identity::Different;
 }
 
 void keepRunningOnFailedWrites()

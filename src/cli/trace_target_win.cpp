@@ -1,6 +1,6 @@
 #include "trace_target.h"
 
-#include <QDir>
+#include "windows_path.h"
 
 #include <windows.h>
 
@@ -17,9 +17,9 @@ struct FileIdentity {
 FileIdentity identityOf(const QString &path)
 {
     FileIdentity identity;
-    const HANDLE file = CreateFileW(reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(path).utf16()), 0,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                                    FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    const HANDLE file =
+        CreateFileW(extendedPath(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return identity;
     BY_HANDLE_FILE_INFORMATION info{};
@@ -31,11 +31,14 @@ FileIdentity identityOf(const QString &path)
 
 }  // namespace
 
-bool sameFile(const QString &first, const QString &second)
+Identity compareIdentity(const QString &first, const QString &second)
 {
     const FileIdentity a = identityOf(first);
     const FileIdentity b = identityOf(second);
-    return a.known && b.known && a.volume == b.volume && a.indexHigh == b.indexHigh && a.indexLow == b.indexLow;
+    if (!a.known || !b.known)
+        return Identity::Unknown;
+    const bool same = a.volume == b.volume && a.indexHigh == b.indexHigh && a.indexLow == b.indexLow;
+    return same ? Identity::Same : Identity::Different;
 }
 
 // Windows raises no signal for a failed write.

@@ -37,6 +37,20 @@ SaveRoute saveRoute(const QString &path);
 // at once, before another call can replace it.
 bool lastWriteFoundDiskFull();
 
+// Whether another program holds the existing file at the path so that it cannot be replaced
+// now (on Windows, a virus scanner or a sync client that opened it without sharing); such a
+// hold lasts moments, so a save waits for it. Unix has no such holds.
+bool heldByAnotherProgram(const QString &path);
+
+// Whether the path's folder may be looked at without waiting for a network: a path on a share
+// or a mapped network drive (Windows) may take half a minute to fail when the server is gone.
+bool isLocalPath(const QString &path);
+
+// Where a file dialog starts before the operator has chosen a folder in this run. Windows:
+// the user's Documents, since a program started from its menu entry would start in its
+// install folder, where a standard user may not write. Unix: the working folder.
+QString firstDialogFolder();
+
 // Whether opening the path could wait for another program (a named pipe or a socket).
 bool mayBlockWhenOpened(const QString &path);
 

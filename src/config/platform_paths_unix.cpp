@@ -46,3 +46,20 @@ bool fileNamesIgnoreCase()
 {
     return false;
 }
+
+bool heldByAnotherProgram(const QString &)
+{
+    return false;
+}
+
+// A network mount looks like any folder here, and the file manager's habits apply.
+bool isLocalPath(const QString &)
+{
+    return true;
+}
+
+// Empty: Qt's dialog starts in the working folder.
+QString firstDialogFolder()
+{
+    return {};
+}

@@ -1,7 +1,10 @@
 #include "platform_paths.h"
 
+#include "windows_path.h"
+
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 #include <windows.h>
 
@@ -19,6 +22,16 @@ bool isShownPath(const QString &path)
 }
 
 }  // namespace
+
+std::wstring extendedPath(const QString &path)
+{
+    // The extended form takes ".." as a name: it is resolved first.
+    QString native = QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
+    if (native.size() >= MAX_PATH && !native.startsWith(QLatin1String("\\\\?\\")))
+        native = native.startsWith(QLatin1String("\\\\")) ? QStringLiteral("\\\\?\\UNC\\") + native.mid(2)
+                                                          : QStringLiteral("\\\\?\\") + native;
+    return native.toStdWString();
+}
 
 QString settingsFolder()
 {
@@ -65,4 +78,33 @@ bool mayBlockWhenOpened(const QString &)
 bool fileNamesIgnoreCase()
 {
     return true;
+}
+
+// Asking for the rights a replace needs, while sharing everything: only a holder that shares
+// less makes the open fail.
+bool heldByAnotherProgram(const QString &path)
+{
+    const HANDLE file = CreateFileW(extendedPath(path).c_str(), GENERIC_WRITE | DELETE,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+        CloseHandle(file);
+        return false;
+    }
+    const DWORD error = GetLastError();
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION;
+}
+
+bool isLocalPath(const QString &path)
+{
+    const QString native = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    if (native.startsWith(QLatin1String("\\\\")))
+        return false;
+    const std::wstring root = native.left(3).toStdWString();
+    return GetDriveTypeW(root.c_str()) != DRIVE_REMOTE;
+}
+
+QString firstDialogFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 }

@@ -20,6 +20,13 @@ QStringList storedLines(const QString &store)
     return QString::fromUtf8(file.read(kMaxStoreBytes)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
+// A file on a network share is offered without a look: a share whose server is gone would
+// hold the menu for half a minute. Opening it then says what is wrong.
+bool stillThere(const QString &path)
+{
+    return !isLocalPath(path) || QFileInfo(path).isFile();
+}
+
 }  // namespace
 
 QString recentFilesStore()
@@ -34,7 +41,7 @@ QStringList recentFiles(const QString &store)
 {
     QStringList files;
     for (const QString &line : storedLines(store)) {
-        if (files.size() < kRecentFiles && QFileInfo(line).isFile() && !files.contains(line))
+        if (files.size() < kRecentFiles && stillThere(line) && !files.contains(line))
             files << line;
     }
     return files;

@@ -10,7 +10,7 @@
 constexpr int kRecentFiles = 5;
 
 QString recentFilesStore();
-// Those of them that still exist.
+// Those of them that still exist, and those on a network share, unchecked.
 QStringList recentFiles(const QString &store = recentFilesStore());
 // Puts the file first; a list that cannot be written is only a convenience lost.
 void rememberFile(const QString &path, const QString &store = recentFilesStore());

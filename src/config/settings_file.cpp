@@ -7,10 +7,12 @@
 #include "settings_layout.h"
 
 #include <QByteArrayView>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QThread>
 
 #include <algorithm>
 #include <optional>
@@ -23,6 +25,10 @@ constexpr qsizetype kMaxKeptLineLength = qsizetype(64) * 1024;
 constexpr qint64 kReadPieceLength = 4096;
 // As many links as the save itself follows to the file it replaces.
 constexpr int kMaxLinkDepth = 128;
+// A virus scanner or a sync client holds a file it has just seen for moments: a save waits
+// this long for it to let go, looking again at this pace.
+constexpr int kHoldWaitMs = 2000;
+constexpr int kHoldPollMs = 50;
 
 class LineWriter {
 public:
@@ -192,6 +198,27 @@ int writeWhole(const QString &path, const QByteArray &bytes, bool rewritesInPlac
     return SettingsError::None;
 }
 
+// Whether the file was let go before the deadline.
+bool waitWhileHeld(const QString &path, const QDeadlineTimer &deadline)
+{
+    while (heldByAnotherProgram(path)) {
+        if (deadline.hasExpired())
+            return false;
+        QThread::msleep(kHoldPollMs);
+    }
+    return true;
+}
+
+// A hold that began after the wait makes the write fail: it is waited for once more.
+int writeWhenLetGo(const QString &path, const QByteArray &bytes, bool rewritesInPlaceItself,
+                   const QDeadlineTimer &deadline)
+{
+    const int error = writeWhole(path, bytes, rewritesInPlaceItself);
+    if (error == SettingsError::None || !heldByAnotherProgram(path) || !waitWhileHeld(path, deadline))
+        return error;
+    return writeWhole(path, bytes, rewritesInPlaceItself);
+}
+
 }  // namespace
 
 QByteArray settingsFileBytes(const Tanimlamalar &model)
@@ -223,6 +250,8 @@ int loadSettingsFile(Tanimlamalar &model, const QString &path)
 int saveSettingsFile(const Tanimlamalar &model, const QString &path, QString *unreadable)
 {
     const QByteArray bytes = settingsFileBytes(model);
+    const QDeadlineTimer deadline(kHoldWaitMs);
+    waitWhileHeld(path, deadline);
     const Backup backup = keepReplacedFile(path, bytes);
     if (backup.unreadable) {
         if (unreadable)
@@ -232,7 +261,7 @@ int saveSettingsFile(const Tanimlamalar &model, const QString &path, QString *un
     int error = SettingsError::PermissionDenied;
     const SaveRoute route = saveRoute(path);
     for (const QString &target : route.targets) {
-        error = writeWhole(target, bytes, route.rewritesInPlaceItself);
+        error = writeWhenLetGo(target, bytes, route.rewritesInPlaceItself, deadline);
         if (error != SettingsError::PermissionDenied)
             break;
     }

@@ -1,9 +1,11 @@
 #include "widget_dialogs.h"
 
+#include "platform_paths.h"
 #include "port_picker_dialog.h"
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -49,13 +51,6 @@ SiteFileDialogTexts siteFileDialogTexts(SiteFile kind)
             QStringLiteral("Ayar dosyaları (*.txt *.TXT)") + all, QStringLiteral("txt")};
 }
 
-QString runFileDialog(QFileDialog &dialog)
-{
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
-}
-
 }  // namespace
 
 void WidgetDialogs::inform(const QString &text)
@@ -87,15 +82,32 @@ SaveChoice WidgetDialogs::askToSave(const QString &text)
     return box.clickedButton() == discard ? SaveChoice::Discard : SaveChoice::Cancel;
 }
 
+// Where the operator chose last, else where this platform's dialogs should start.
+QString WidgetDialogs::startFolder() const
+{
+    return chosenFolder_.isEmpty() ? firstDialogFolder() : chosenFolder_;
+}
+
+QString WidgetDialogs::runFileDialog(QFileDialog &dialog)
+{
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    QString chosen = dialog.selectedFiles().constFirst();
+    chosenFolder_ = QFileInfo(chosen).absolutePath();
+    return chosen;
+}
+
 QString WidgetDialogs::chooseFileToOpen()
 {
-    return QFileDialog::getOpenFileName(ownerWindow());
+    QFileDialog dialog(ownerWindow(), QString(), startFolder());
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return runFileDialog(dialog);
 }
 
 QString WidgetDialogs::chooseSiteFileToOpen(SiteFile kind)
 {
     const SiteFileDialogTexts texts = siteFileDialogTexts(kind);
-    QFileDialog dialog(ownerWindow(), texts.openCaption, QString(), texts.filter);
+    QFileDialog dialog(ownerWindow(), texts.openCaption, startFolder(), texts.filter);
     dialog.setFileMode(QFileDialog::ExistingFile);
     return runFileDialog(dialog);
 }
@@ -103,7 +115,7 @@ QString WidgetDialogs::chooseSiteFileToOpen(SiteFile kind)
 QString WidgetDialogs::chooseSiteFileToSave(SiteFile kind, const QString &suggestedName)
 {
     const SiteFileDialogTexts texts = siteFileDialogTexts(kind);
-    QFileDialog dialog(ownerWindow(), texts.saveCaption, QString(), texts.filter);
+    QFileDialog dialog(ownerWindow(), texts.saveCaption, startFolder(), texts.filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(texts.suffix);
     dialog.selectFile(suggestedName);

@@ -4,7 +4,9 @@
 #include "com_port_frame.h"
 #include "main_menu_texts.h"
 #include "overview_window.h"
+#include "platform_paths.h"
 #include "recent_files.h"
+#include "same_file.h"
 #include "site_files.h"
 #include "site_report.h"
 
@@ -28,9 +30,12 @@ QString datedName(const QString &pattern)
 
 }  // namespace
 
-// Beside the open file, where the operator keeps the site.
+// Beside the open file, where the operator keeps the site. The platform's own settings file
+// lives where nobody keeps a site (C:\, ~/.config): then where the dialogs start.
 QString Main_Menu::besideOpenFile(const QString &name) const
 {
+    if (sameFile(document_.path(), settingsFilePath()))
+        return QDir(firstDialogFolder()).filePath(name);
     return QFileInfo(document_.path()).dir().filePath(name);
 }
 
@@ -114,7 +119,8 @@ void Main_Menu::saveSiteFile()
 void Main_Menu::saveSiteFileAs()
 {
     takeTyped();
-    const QString path = dialogs_.chooseSiteFileToSave(SiteFile::Settings, document_.path());
+    const QString path =
+        dialogs_.chooseSiteFileToSave(SiteFile::Settings, besideOpenFile(QFileInfo(document_.path()).fileName()));
     if (!path.isEmpty())
         document_.saveAs(path);
 }
