@@ -99,3 +99,16 @@ QString restoreStepName()
 {
     return QStringLiteral("Yedekten geri yükleme");
 }
+
+QString sheetStepName(SheetAction action, qsizetype cells)
+{
+    switch (action) {
+    case SheetAction::Paste:
+        return QStringLiteral("%1 hücreye yapıştırma").arg(cells);
+    case SheetAction::Clear:
+        return QStringLiteral("%1 hücre temizleme").arg(cells);
+    case SheetAction::FillDown:
+        return QStringLiteral("%1 hücreye aşağı doldurma").arg(cells);
+    }
+    return {};
+}

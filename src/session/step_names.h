@@ -18,3 +18,8 @@ StepName stepName(const StoredSettings &before, const StoredSettings &after);
 QString copyStepName(int source, int targets);
 QString csvImportStepName();
 QString restoreStepName();
+
+// The overview's actions over several cells, named with the cells they write: "12 hücreye
+// yapıştırma". A single cell's step is named as the cell ("5. Terminal, 3. Öncelik").
+enum class SheetAction { Paste, Clear, FillDown };
+QString sheetStepName(SheetAction action, qsizetype cells);

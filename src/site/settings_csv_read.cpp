@@ -1,30 +1,13 @@
 #include "settings_csv.h"
 
 #include "csv_rows.h"
-#include "number_conversions.h"
 #include "site_columns.h"
 
 #include <QHash>
-#include <QRegularExpression>
 
 #include <algorithm>
 
 namespace {
-
-std::optional<int16_t> ruleValue(const ColumnRule &rule, const QString &text)
-{
-    if (rule.takesMax && text.compare(kMaxCountText, Qt::CaseInsensitive) == 0)
-        return kMaxCount;
-    // An empty field is a value cut out or a short row, and a word is a column mixed up;
-    // reading either as 0, as the settings file's rule would, hides that.
-    static const QRegularExpression wholeNumber(QStringLiteral("^\\s*[+-]?[0-9]+\\s*$"));
-    if (!wholeNumber.match(text).hasMatch())
-        return std::nullopt;
-    const std::optional<int16_t> value = ToInt16(ParseNumber(text));
-    if (!value || *value < rule.lowest || *value > rule.highest)
-        return std::nullopt;
-    return value;
-}
 
 bool isBlank(const QStringList &fields)
 {
@@ -116,7 +99,7 @@ std::optional<CsvRefusal> CsvImport::read(const QList<const ColumnRule *> &colum
 {
     for (const ColumnRule *column : columns) {
         const QString text = fields_.value(positions_.value(column->name));
-        const std::optional<int16_t> value = ruleValue(*column, text);
+        const std::optional<int16_t> value = column->value(text);
         if (!value)
             return CsvRefusal{line_, column->name, text, column->allowed()};
         values.append(*value);

@@ -1,5 +1,9 @@
 #include "site_columns.h"
 
+#include "number_conversions.h"
+
+#include <QRegularExpression>
+
 namespace {
 
 constexpr int kHighestByte = 255;
@@ -11,6 +15,21 @@ QString ColumnRule::allowed() const
 {
     const QString range = QStringLiteral("%1..%2").arg(lowest).arg(highest);
     return takesMax ? QStringLiteral("%1 ya da %2").arg(range, kMaxCountText) : range;
+}
+
+std::optional<int16_t> ColumnRule::value(const QString &text) const
+{
+    if (takesMax && text.compare(kMaxCountText, Qt::CaseInsensitive) == 0)
+        return kMaxCount;
+    // An empty field is a value cut out or a short row, and a word is a column mixed up;
+    // reading either as 0, as the settings file's rule would, hides that.
+    static const QRegularExpression wholeNumber(QStringLiteral("^\\s*[+-]?[0-9]+\\s*$"));
+    if (!wholeNumber.match(text).hasMatch())
+        return std::nullopt;
+    const std::optional<int16_t> number = ToInt16(ParseNumber(text));
+    if (!number || *number < lowest || *number > highest)
+        return std::nullopt;
+    return number;
 }
 
 // Durum and Limit go to the unit as one byte each.

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 // The columns the comparison and the CSV name, with the values an operator may give in them.
 
@@ -16,6 +17,8 @@ struct ColumnRule {
     bool takesMax = false;  // "MAX" stands for kMaxCount
     // "0..999", "0..254 ya da MAX"
     QString allowed() const;
+    // The value of a field in this column; none for a value out of range, a word or nothing.
+    std::optional<int16_t> value(const QString &text) const;
 };
 
 // A group value as the group table shows it.

@@ -1,0 +1,25 @@
+#include "group_sheet_model.h"
+
+#include "group_cells.h"
+#include "sheet_messages.h"
+#include "site_tables.h"
+
+GroupSheetModel::GroupSheetModel(const Tanimlamalar &model, SiteDocument &document, QObject *parent)
+    : SheetModel(model, document, groupTable(model).headers, kGroupCount, parent)
+{
+}
+
+QString GroupSheetModel::cellText(const Tanimlamalar &model, int row, int column) const
+{
+    return groupCell(model, row, column);
+}
+
+std::optional<QString> GroupSheetModel::writeCell(Tanimlamalar &model, int row, int column, const QString &text) const
+{
+    return writeGroupCell(model, row, column, text);
+}
+
+QString GroupSheetModel::cellName(int row, int column) const
+{
+    return groupCellName(row, column);
+}
