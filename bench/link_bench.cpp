@@ -44,6 +44,7 @@ public:
         std::fprintf(stderr, "box: %s\n", qPrintable(text));
     }
     bool askYesNo(const QString &, const QString &) override { return true; }
+    bool askOkCancel(const QString &) override { return false; }
     SaveChoice askToSave(const QString &) override { return SaveChoice::Cancel; }
     QString chooseFileToOpen() override { return {}; }
     QString chooseSiteFileToOpen(SiteFile) override { return {}; }

@@ -6,6 +6,7 @@
 #include "scripted_dialogs.h"
 #include "settings_file.h"
 #include "settings_folder.h"
+#include "site_document.h"
 #include "site_report.h"
 
 #include <QtTest>
@@ -99,10 +100,11 @@ void CoreBench::siteReport()
 // Made, filled, checked and shown, as "Genel Bakış" does on its first click.
 void CoreBench::overviewOpen()
 {
-    const Tanimlamalar model = randomSite();
+    Tanimlamalar model = randomSite();
     ScriptedDialogs dialogs;
+    SiteDocument document(model, dialogs);
     QBENCHMARK {
-        OverviewWindow window(model, dialogs);
+        OverviewWindow window(model, document, dialogs);
         window.show();
         QCoreApplication::processEvents();
     }
@@ -112,12 +114,15 @@ void CoreBench::overviewFollowsEdit()
 {
     Tanimlamalar model = randomSite();
     ScriptedDialogs dialogs;
-    OverviewWindow window(model, dialogs);
+    SiteDocument document(model, dialogs);
+    OverviewWindow window(model, document, dialogs);
     window.show();
     QCoreApplication::processEvents();
     QBENCHMARK {
-        ++model.GroupStart[0];
-        window.refresh();
+        document.change(QStringLiteral("bench"), [](Tanimlamalar &site) {
+            ++site.GroupStart[0];
+            return true;
+        });
         QCoreApplication::processEvents();
     }
 }

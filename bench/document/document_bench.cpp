@@ -1,9 +1,12 @@
 // Times an undo and a redo of the largest single step an operator makes (a list copied to the
 // 63 other terminals) in the real window, its panels filled and images rebuilt; and measures
-// the heap that 100 steps of whole-site changes hold.
+// the heap that 100 steps of whole-site changes hold; and a whole 64 × 16 block pasted into
+// the overview's terminal sheet, checked and applied as one step, panels and images following.
 #include "image_builder.h"
 #include "main_menu_fixture.h"
 #include "priority_copy.h"
+#include "sheet_block.h"
+#include "terminal_sheet_model.h"
 
 #include <QtTest>
 
@@ -16,6 +19,7 @@ private slots:
     void cleanup();
     void undoRedoCopy();
     void historyMemory();
+    void wholeSheetPaste();
 
 private:
     std::unique_ptr<MainMenuFixture> fixture_;
@@ -105,6 +109,31 @@ void DocumentBench::historyMemory()
     const double mib = double(heapInUse() - before) / (1024.0 * 1024.0);
     std::printf("history of 100 steps: %.2f MiB\n", mib);
     QVERIFY(document.canUndo());
+}
+
+// Two blocks in turn, so that every paste changes every cell.
+void DocumentBench::wholeSheetPaste()
+{
+    TerminalSheetModel sheet(fixture_->model, fixture_->session.document());
+    QList<QStringList> blocks[2];
+    for (int b = 0; b < 2; ++b) {
+        for (int t = 0; t < kTerminalCount; ++t) {
+            QStringList row;
+            for (int s = 0; s < kPanelSlotCount; ++s)
+                row << QStringLiteral("%1/%2").arg(1 + (t + s + b) % kSelectableGroups).arg((t * 7 + s + b) % 254);
+            blocks[b] << row;
+        }
+    }
+    int turn = 0;
+    QBENCHMARK {
+        const SheetModel::Paste checked = sheet.checkPaste(QPoint(1, 0), blocks[turn], std::nullopt);
+        QVERIFY(checked.refusal.isEmpty());
+        QVERIFY(sheet.paste(checked));
+        turn = 1 - turn;
+    }
+    std::array<uint8_t, kTerminalImageSize> rebuilt{};
+    QVERIFY(!buildTerminalImage(fixture_->model, rebuilt));
+    QVERIFY2(fixture_->model.TerminalImage == rebuilt, "the images follow the paste");
 }
 
 QTEST_MAIN(DocumentBench)

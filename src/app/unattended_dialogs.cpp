@@ -23,6 +23,12 @@ bool UnattendedDialogs::askYesNo(const QString &title, const QString &text)
 }
 
 // Nobody to ask: nothing is dropped and nothing written.
+bool UnattendedDialogs::askOkCancel(const QString &text)
+{
+    report(text);
+    return false;
+}
+
 SaveChoice UnattendedDialogs::askToSave(const QString &text)
 {
     report(text);

@@ -8,6 +8,7 @@ class UnattendedDialogs : public OperatorDialogs {
 public:
     void inform(const QString &text) override;
     bool askYesNo(const QString &title, const QString &text) override;
+    bool askOkCancel(const QString &text) override;
     SaveChoice askToSave(const QString &text) override;
     QString chooseFileToOpen() override;
     QString chooseSiteFileToOpen(SiteFile kind) override;

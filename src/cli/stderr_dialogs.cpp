@@ -10,6 +10,11 @@ void StderrDialogs::inform(const QString &text)
 }
 
 // Nothing here drops a site: there is no question to ask.
+bool StderrDialogs::askOkCancel(const QString &)
+{
+    return false;
+}
+
 SaveChoice StderrDialogs::askToSave(const QString &)
 {
     return SaveChoice::Cancel;

@@ -7,6 +7,7 @@
 GroupSheetModel::GroupSheetModel(const Tanimlamalar &model, SiteDocument &document, QObject *parent)
     : SheetModel(model, document, groupTable(model).headers, kGroupCount, parent)
 {
+    rememberShown();
 }
 
 QString GroupSheetModel::cellText(const Tanimlamalar &model, int row, int column) const

@@ -23,6 +23,8 @@ public:
     virtual void inform(const QString &text) = 0;
     // A modal Yes/No box; true for Yes.
     virtual bool askYesNo(const QString &title, const QString &text) = 0;
+    // A modal box with "Tamam" and "İptal"; true for "Tamam", closing it is "İptal".
+    virtual bool askOkCancel(const QString &text) = 0;
     // A modal box with "Kaydet", "Kaydetme" and "İptal"; closing it is "İptal".
     virtual SaveChoice askToSave(const QString &text) = 0;
     // The chosen file's path, or an empty text when none was chosen.

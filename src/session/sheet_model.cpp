@@ -52,6 +52,15 @@ SheetModel::SheetModel(const Tanimlamalar &model, SiteDocument &document, QStrin
     connect(&document_, &SiteDocument::valuesReplaced, this, &SheetModel::refresh);
 }
 
+void SheetModel::rememberShown()
+{
+    shown_.clear();
+    for (int row = 0; row < rowCount(); ++row) {
+        for (int column = 0; column < columnCount(); ++column)
+            shown_ << cellText(model_, row, column);
+    }
+}
+
 int SheetModel::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : rows_;
@@ -216,7 +225,18 @@ bool SheetModel::apply(const Paste &checked, SheetAction action)
     });
 }
 
+// Cell by cell, and only those whose text changed: a view tells each such cell to the
+// accessibility tools (a range it only repaints), and a whole-site step stays cheap.
 void SheetModel::refresh()
 {
-    emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1), {Qt::DisplayRole, Qt::EditRole});
+    for (int row = 0; row < rowCount(); ++row) {
+        for (int column = 0; column < columnCount(); ++column) {
+            QString text = cellText(model_, row, column);
+            QString &shown = shown_[row * columnCount() + column];
+            if (text == shown)
+                continue;
+            shown = std::move(text);
+            emit dataChanged(index(row, column), index(row, column), {Qt::DisplayRole, Qt::EditRole});
+        }
+    }
 }

@@ -53,6 +53,8 @@ protected:
                QObject *parent = nullptr);
 
     const Tanimlamalar &site() const { return model_; }
+    // The texts the views show from the start; called once the table can tell them.
+    void rememberShown();
     // What of a selection lies on the table.
     QRect within(const QRect &selection) const;
 
@@ -76,4 +78,5 @@ private:
     SiteDocument &document_;
     QStringList headers_;
     int rows_;
+    QStringList shown_;  // each cell's text as the views were last told, row by row
 };

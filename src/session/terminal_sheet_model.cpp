@@ -19,6 +19,7 @@ int slotOf(int column)
 TerminalSheetModel::TerminalSheetModel(const Tanimlamalar &model, SiteDocument &document, QObject *parent)
     : SheetModel(model, document, terminalTable(model).headers, kTerminalCount, parent)
 {
+    rememberShown();
 }
 
 QString TerminalSheetModel::copyPairs(const QRect &selection) const

@@ -7,6 +7,12 @@ void ScriptedDialogs::inform(const QString &text)
         whileBoxOpen();
 }
 
+bool ScriptedDialogs::askOkCancel(const QString &text)
+{
+    shown << text;
+    return answerYes;
+}
+
 SaveChoice ScriptedDialogs::askToSave(const QString &text)
 {
     shown << text;

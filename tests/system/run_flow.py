@@ -16,6 +16,7 @@ from program import Atspi, GLib
 from program import Program, find_all, is_showing, write_file
 from unit import START_BYTE, Unit, button_image, ticket_image
 from document_flows import FLOWS as DOCUMENT_FLOWS
+from sheet_flows import FLOWS as SHEET_FLOWS
 from workbench_flows import FLOWS as WORKBENCH_FLOWS, backup_copies
 
 MAIN_TITLE = "ZEMRA BILVEX Polynet Ver 3.04   ZEMRA Ruvozivira Ltd."
@@ -354,6 +355,7 @@ FLOWS = {
     "damaged_settings_kept": damaged_settings_kept,
     **WORKBENCH_FLOWS,
     **DOCUMENT_FLOWS,
+    **SHEET_FLOWS,
 }
 
 

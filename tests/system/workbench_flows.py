@@ -168,8 +168,8 @@ def overview(run):
              lambda: "COM Port: 1 → 5" in [item.get_name() for item in find_all(differences, "list item")])
 
     terminals = program.control(sight, "table", "Terminaller")
-    target = Atspi.Table.get_accessible_at(terminals, 4, 0)
-    program.double_click(target)
+    program.click(Atspi.Table.get_accessible_at(terminals, 4, 0))
+    program.press(sight, "push button", "Ana Pencerede Göster")
     combo = program.control(window, "combo box", "5. Terminal")
     assert combo.get_name() == "5. Terminal"
 

@@ -67,6 +67,18 @@ bool WidgetDialogs::askYesNo(const QString &title, const QString &text)
     return box.exec() == QMessageBox::Yes;
 }
 
+bool WidgetDialogs::askOkCancel(const QString &text)
+{
+    QMessageBox box(QMessageBox::Question, QGuiApplication::applicationDisplayName(), text, QMessageBox::NoButton,
+                    ownerWindow());
+    QPushButton *ok = box.addButton(QStringLiteral("Tamam"), QMessageBox::AcceptRole);
+    QPushButton *cancel = box.addButton(QStringLiteral("İptal"), QMessageBox::RejectRole);
+    box.setDefaultButton(ok);
+    box.setEscapeButton(cancel);
+    box.exec();
+    return box.clickedButton() == ok;
+}
+
 SaveChoice WidgetDialogs::askToSave(const QString &text)
 {
     QMessageBox box(QMessageBox::Warning, QGuiApplication::applicationDisplayName(), text, QMessageBox::NoButton,

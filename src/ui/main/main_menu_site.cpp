@@ -10,6 +10,8 @@
 #include "site_files.h"
 #include "site_report.h"
 
+#include <algorithm>
+
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
@@ -40,13 +42,16 @@ QString Main_Menu::besideOpenFile(const QString &name) const
 }
 
 // Beside the main window where the screen has room, so that both stay in sight while the
-// installer edits and watches.
+// installer edits and watches; else against the screen's right edge, covering no more of
+// the main window than it must.
 void Main_Menu::placeBeside(QWidget *window) const
 {
     const QRect room = screen()->availableGeometry();
     const QPoint beside = frameGeometry().topRight() + QPoint(1, 0);
     if (beside.x() + window->width() <= room.right())
         window->move(beside);
+    else
+        window->move(std::max(room.left(), room.right() - window->width()), beside.y());
 }
 
 void Main_Menu::buildMenuBar()
@@ -167,7 +172,7 @@ void Main_Menu::showOverview()
 {
     takeTyped();
     if (!overview_) {
-        overview_ = new OverviewWindow(model_, dialogs_);
+        overview_ = new OverviewWindow(model_, document_, dialogs_);
         overview_->setAttribute(Qt::WA_DeleteOnClose);
         connect(&document_, &SiteDocument::changed, overview_, &OverviewWindow::refresh);
         connect(overview_, &OverviewWindow::aboutToCompare, this, &Main_Menu::takeTyped);

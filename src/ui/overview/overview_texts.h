@@ -16,7 +16,11 @@ inline const QString kNotCompared = QStringLiteral("Henüz bir dosyayla karşıl
 inline const QString kComparedWith = QStringLiteral("Karşılaştırılan dosya: %1 (%2 fark)");
 inline const QString kNoDifferences = QStringLiteral("Fark yok.");
 inline const QString kNotComparedNow = QStringLiteral("Karşılaştırma yapılmadı.");
-inline const QString kChooseHint =
-    QStringLiteral("Bir satıra çift tıklayınca ana pencerede o buton ya da terminal seçilir.");
+inline const QString kShowInMain = QStringLiteral("Ana Pencerede Göster");
+inline const QString kWarning = QStringLiteral("Uyarı");
+inline const QString kEditHint =
+    QStringLiteral("Hücreye yazın ya da çift tıklayın; hesap tablosundan Ctrl+V ile yapıştırın. Ctrl+Enter seçili "
+                   "satırı ana pencerede gösterir.");
+inline const QString kOverwrite = QStringLiteral("%1 dolu hücrenin üzerine yazılacak. Devam edilsin mi?");
 
 }  // namespace overviewTexts

@@ -1,72 +1,44 @@
 #include "overview_window.h"
 
+#include "group_sheet_model.h"
 #include "overview_texts.h"
+#include "recent_files.h"
 #include "settings_comparison.h"
 #include "settings_file.h"
+#include "sheet_block.h"
+#include "sheet_marks.h"
+#include "sheet_view.h"
 #include "site_checks.h"
+#include "site_document.h"
 #include "site_files.h"
 #include "site_tables.h"
+#include "terminal_sheet_model.h"
+#include "unit_names.h"
+#include "word_delegate.h"
 
+#include <QClipboard>
+#include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSettings>
 #include <QSplitter>
-#include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace {
 
 const QColor kFindingColour(0xff, 0xe0, 0x8a);
 const QColor kDifferenceColour(0xa8, 0xd0, 0xff);
-constexpr int kStartWidth = 900;
-constexpr int kStartHeight = 820;
-
-QTableWidget *tableFor(const SiteTable &shape, const QString &name)
-{
-    auto *table = new QTableWidget(int(shape.rows.size()), int(shape.headers.size()));
-    table->setObjectName(name);
-    table->setAccessibleName(name);
-    table->setHorizontalHeaderLabels(shape.headers);
-    table->verticalHeader()->hide();
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table->setSelectionMode(QAbstractItemView::SingleSelection);
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    for (int r = 0; r < table->rowCount(); ++r) {
-        for (int c = 0; c < table->columnCount(); ++c)
-            table->setItem(r, c, new QTableWidgetItem);
-    }
-    return table;
-}
-
-// The texts, with every mark of the last showing taken away.
-void showIn(QTableWidget *table, const SiteTable &content)
-{
-    for (int r = 0; r < table->rowCount(); ++r) {
-        for (int c = 0; c < table->columnCount(); ++c) {
-            QTableWidgetItem *cell = table->item(r, c);
-            cell->setText(content.rows[r][c]);
-            cell->setData(Qt::BackgroundRole, QVariant());
-            cell->setToolTip(QString());
-        }
-    }
-}
-
-// One cell, or the whole row where column is -1; tips add up when marks meet.
-void mark(QTableWidget *table, int row, int column, const QColor &colour, const QString &tip)
-{
-    const int first = column < 0 ? 0 : column;
-    const int last = column < 0 ? table->columnCount() - 1 : column;
-    for (int c = first; c <= last; ++c) {
-        QTableWidgetItem *cell = table->item(row, c);
-        cell->setBackground(colour);
-        cell->setToolTip(cell->toolTip().isEmpty() ? tip : cell->toolTip() + QLatin1Char('\n') + tip);
-    }
-}
+// All 16 slots and some 20 terminals at once, on a 1366 × 768 screen.
+constexpr int kStartWidth = 1040;
+constexpr int kStartHeight = 700;
+constexpr int kSheetsShare = 6;     // of the width, against the lists' 1
+constexpr int kTerminalsShare = 3;  // of the sheets' height, against the groups' 1
 
 QGroupBox *framed(const QString &title, QWidget *content)
 {
@@ -83,60 +55,157 @@ QListWidget *listNamed(const QString &name)
     return list;
 }
 
+// Beside the list of recent files, never in the settings file; none where that has no place.
+QString layoutStore()
+{
+    const QString recent = recentFilesStore();
+    return recent.isEmpty() ? QString() : QFileInfo(recent).dir().filePath(QStringLiteral("pencereler.ini"));
+}
+
 }  // namespace
 
-OverviewWindow::OverviewWindow(const Tanimlamalar &model, OperatorDialogs &dialogs, QWidget *parent)
+OverviewWindow::OverviewWindow(const Tanimlamalar &model, SiteDocument &document, OperatorDialogs &dialogs,
+                               QWidget *parent)
     : QWidget(parent, Qt::Window),
       model_(model),
+      document_(document),
       dialogs_(dialogs),
-      comparedFile_(new QLabel(overviewTexts::kNotCompared))
+      splitter_(new QSplitter(Qt::Horizontal)),
+      comparedFile_(new QLabel(overviewTexts::kNotCompared)),
+      warning_(new QLabel)
 {
     setObjectName(QStringLiteral("GenelBakis"));
     setWindowTitle(overviewTexts::kTitle);
     auto *compare = new QPushButton(overviewTexts::kCompare);
     connect(compare, &QPushButton::clicked, this, &OverviewWindow::compareWithFile);
+    auto *show = new QPushButton(overviewTexts::kShowInMain);
+    connect(show, &QPushButton::clicked, this, &OverviewWindow::showChosenRow);
     auto *top = new QHBoxLayout;
     top->addWidget(compare);
+    top->addWidget(show);
     top->addWidget(comparedFile_, 1);
+    warning_->setAccessibleName(overviewTexts::kWarning);
+    warning_->setWordWrap(true);
 
-    auto *splitter = new QSplitter(Qt::Vertical);
-    buildTables(splitter);
-    splitter->addWidget(buildLists());
+    auto *sheets = new QSplitter(Qt::Vertical);
+    buildSheets(sheets);
+    splitter_->addWidget(sheets);
+    splitter_->addWidget(buildLists());
+    splitter_->setStretchFactor(0, kSheetsShare);
+    splitter_->setStretchFactor(1, 1);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
-    layout->addWidget(new QLabel(overviewTexts::kChooseHint));
-    layout->addWidget(splitter, 1);
-    resize(kStartWidth, kStartHeight);
+    layout->addWidget(new QLabel(overviewTexts::kEditHint));
+    layout->addWidget(splitter_, 1);
+    layout->addWidget(warning_);
+    restoreLayout();
     refresh();
 }
 
-void OverviewWindow::buildTables(QSplitter *splitter)
+void OverviewWindow::buildSheets(QSplitter *splitter)
 {
-    groups_ = tableFor(groupTable(model_), overviewTexts::kGroups);
-    terminals_ = tableFor(terminalTable(model_), overviewTexts::kTerminals);
-    connect(groups_, &QTableWidget::activated, this, [this](const QModelIndex &at) { emit groupChosen(at.row()); });
-    connect(terminals_, &QTableWidget::activated, this,
-            [this](const QModelIndex &at) { emit terminalChosen(at.row()); });
+    groupSheet_ = new GroupSheetModel(model_, document_, this);
+    terminalSheet_ = new TerminalSheetModel(model_, document_, this);
+    groupMarks_ = new SheetMarks(this);
+    groupMarks_->setSourceModel(groupSheet_);
+    terminalMarks_ = new SheetMarks(this);
+    terminalMarks_->setSourceModel(terminalSheet_);
+    groups_ = new SheetView(overviewTexts::kGroups);
+    groups_->setModel(groupMarks_);
+    groups_->setItemDelegate(new WordDelegate(
+        {{GroupColumn::Enabled, {kEnabledWord, kDisabledWord}}, {GroupColumn::Limit, {kLimitWord, kNoLimitWord}}},
+        groups_));
+    terminals_ = new SheetView(overviewTexts::kTerminals);
+    terminals_->setModel(terminalMarks_);
+    lastSheet_ = terminals_;
+    connectSheet(groups_, groupSheet_);
+    connectSheet(terminals_, terminalSheet_);
     splitter->addWidget(framed(overviewTexts::kGroups, groups_));
     splitter->addWidget(framed(overviewTexts::kTerminals, terminals_));
+    splitter->setStretchFactor(0, 1);
+    splitter->setStretchFactor(1, kTerminalsShare);
+}
+
+void OverviewWindow::connectSheet(SheetView *view, SheetModel *model)
+{
+    connect(model, &SheetModel::refused, this, &OverviewWindow::warn);
+    connect(view, &SheetView::copyAsked, this, [this, view, model](bool asPairs) { copy(view, model, asPairs); });
+    connect(view, &SheetView::pasteAsked, this, [this, view, model] { paste(view, model); });
+    connect(view, &SheetView::clearAsked, model, [view, model] { model->clear(view->chosenCells()); });
+    connect(view, &SheetView::fillDownAsked, model, [view, model] { model->fillDown(view->chosenCells()); });
+    connect(view, &SheetView::showAsked, this, &OverviewWindow::showChosenRow);
+    connect(view, &SheetView::undoAsked, this, &OverviewWindow::undo);
+    connect(view, &SheetView::redoAsked, this, &OverviewWindow::redo);
+    connect(view->selectionModel(), &QItemSelectionModel::currentChanged, this, [this, view] { lastSheet_ = view; });
+}
+
+// One history with the main window's.
+void OverviewWindow::undo()
+{
+    if (document_.canUndo())
+        document_.undo();
+}
+
+void OverviewWindow::redo()
+{
+    if (document_.canRedo())
+        document_.redo();
+}
+
+void OverviewWindow::showChosenRow()
+{
+    const int row = lastSheet_->currentCell().y();
+    if (lastSheet_ == groups_)
+        emit groupChosen(row);
+    else
+        emit terminalChosen(row);
+}
+
+void OverviewWindow::copy(SheetView *view, SheetModel *model, bool asPairs)
+{
+    auto *terminals = qobject_cast<TerminalSheetModel *>(model);
+    const QRect cells = view->chosenCells();
+    QGuiApplication::clipboard()->setText(asPairs && terminals ? terminals->copyPairs(cells) : model->copyText(cells));
+}
+
+// Every cell is checked before anything changes; filled cells are overwritten only when the
+// operator agrees.
+void OverviewWindow::paste(SheetView *view, SheetModel *model)
+{
+    const SheetModel::Paste checked = model->checkPaste(
+        view->currentCell(), clipboardCells(QGuiApplication::clipboard()->text()), view->selectedArea());
+    if (checked.refusal.isEmpty() && checked.overwritten > 0 &&
+        !dialogs_.askOkCancel(overviewTexts::kOverwrite.arg(checked.overwritten)))
+        return;
+    model->paste(checked);
 }
 
 QWidget *OverviewWindow::buildLists()
 {
     findings_ = listNamed(overviewTexts::kFindings);
     differences_ = listNamed(overviewTexts::kDifferences);
-    auto *lists = new QSplitter(Qt::Horizontal);
+    auto *lists = new QSplitter(Qt::Vertical);
     lists->addWidget(framed(overviewTexts::kFindings, findings_));
     lists->addWidget(framed(overviewTexts::kDifferences, differences_));
     return lists;
 }
 
+// Named "Uyarı" for the accessibility tools, the refusal is their description too.
+void OverviewWindow::warn(const QString &text)
+{
+    warning_->setText(text);
+    warning_->setAccessibleDescription(text);
+}
+
 void OverviewWindow::refresh()
 {
-    showIn(groups_, groupTable(model_));
-    showIn(terminals_, terminalTable(model_));
+    warn({});
+    groupMarks_->clear();
+    terminalMarks_->clear();
     markFindings();
     markDifferences();
+    groupMarks_->show();
+    terminalMarks_->show();
 }
 
 void OverviewWindow::markFindings()
@@ -146,11 +215,11 @@ void OverviewWindow::markFindings()
         const QString text = finding.text();
         findings_->addItem(text);
         if (finding.terminal < 0)
-            mark(groups_, finding.group, -1, kFindingColour, text);
+            groupMarks_->mark(finding.group, -1, kFindingColour, text);
         else if (finding.slot < 0)
-            mark(terminals_, finding.terminal, -1, kFindingColour, text);
+            terminalMarks_->mark(finding.terminal, -1, kFindingColour, text);
         else
-            mark(terminals_, finding.terminal, TerminalColumn::FirstSlot + finding.slot, kFindingColour, text);
+            terminalMarks_->mark(finding.terminal, TerminalColumn::FirstSlot + finding.slot, kFindingColour, text);
     }
     if (findings_->count() == 0)
         findings_->addItem(overviewTexts::kNothingFound);
@@ -167,8 +236,8 @@ void OverviewWindow::markDifferences()
         differences_->addItem(difference.line);
         if (difference.column < 0)
             continue;
-        QTableWidget *table = difference.table == SettingsDifference::Table::Groups ? groups_ : terminals_;
-        mark(table, difference.row, difference.column, kDifferenceColour, difference.line);
+        SheetMarks *marks = difference.table == SettingsDifference::Table::Groups ? groupMarks_ : terminalMarks_;
+        marks->mark(difference.row, difference.column, kDifferenceColour, difference.line);
     }
     if (differences.isEmpty())
         differences_->addItem(overviewTexts::kNoDifferences);
@@ -191,4 +260,26 @@ void OverviewWindow::compareWithFile()
     compared_ = other;
     comparedPath_ = shown;
     refresh();
+}
+
+void OverviewWindow::restoreLayout()
+{
+    resize(kStartWidth, kStartHeight);
+    const QString store = layoutStore();
+    if (store.isEmpty())
+        return;
+    const QSettings kept(store, QSettings::IniFormat);
+    restoreGeometry(kept.value(QStringLiteral("GenelBakis/geometry")).toByteArray());
+    splitter_->restoreState(kept.value(QStringLiteral("GenelBakis/splitter")).toByteArray());
+}
+
+void OverviewWindow::closeEvent(QCloseEvent *event)
+{
+    const QString store = layoutStore();
+    if (!store.isEmpty()) {
+        QSettings kept(store, QSettings::IniFormat);
+        kept.setValue(QStringLiteral("GenelBakis/geometry"), saveGeometry());
+        kept.setValue(QStringLiteral("GenelBakis/splitter"), splitter_->saveState());
+    }
+    QWidget::closeEvent(event);
 }
