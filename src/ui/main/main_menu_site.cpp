@@ -41,17 +41,21 @@ QString Main_Menu::besideOpenFile(const QString &name) const
     return QFileInfo(document_.path()).dir().filePath(name);
 }
 
-// Beside the main window where the screen has room, so that both stay in sight while the
-// installer edits and watches; else against the screen's right edge, covering no more of
-// the main window than it must.
+// Beside the main window where the screen has room for most of the window (narrowed to that
+// room), so that both stay in sight while the installer edits and watches; else against the
+// screen's right edge, covering no more of the main window than it must.
 void Main_Menu::placeBeside(QWidget *window) const
 {
+    constexpr double kNarrowestShare = 0.8;
     const QRect room = screen()->availableGeometry();
     const QPoint beside = frameGeometry().topRight() + QPoint(1, 0);
-    if (beside.x() + window->width() <= room.right())
+    const int besideWidth = room.right() - beside.x();
+    if (besideWidth >= window->width() * kNarrowestShare) {
+        window->resize(std::min(window->width(), besideWidth), window->height());
         window->move(beside);
-    else
-        window->move(std::max(room.left(), room.right() - window->width()), beside.y());
+        return;
+    }
+    window->move(std::max(room.left(), room.right() - window->width()), beside.y());
 }
 
 void Main_Menu::buildMenuBar()
