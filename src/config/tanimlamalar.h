@@ -25,8 +25,13 @@ constexpr int kDateTimeFrameSize = 25;
 constexpr int16_t kEnabled = 100;
 // A group's "Limit Var".
 constexpr int16_t kLimitOn = 1;
-// The priority count that means no limit, shown and typed as "MAX".
+// The highest ticket number a group's start, end, last called and last issued take, on the
+// panels, in the CSV and in the overview alike.
+constexpr int kHighestTicketNumber = 999;
+// The priority count that means no limit, shown and typed as "MAX"; the highest count typed
+// as a number is one below it.
 constexpr int16_t kMaxCount = 255;
+constexpr int kHighestCount = kMaxCount - 1;
 inline const QString kMaxCountText = QStringLiteral("MAX");
 
 // Ticket layouts 0..15: the one a group prints and the number the editor sends one under.

@@ -7,7 +7,6 @@
 namespace {
 
 constexpr int kHighestByte = 255;
-constexpr int kHighestNumber = 999;
 
 }  // namespace
 
@@ -35,10 +34,16 @@ std::optional<int16_t> ColumnRule::value(const QString &text) const
 // Durum and Limit go to the unit as one byte each.
 const std::array<GroupValue, 7> kGroupValues = {{
     {{QStringLiteral("Durum"), 0, kHighestByte}, GroupColumn::Enabled, &Tanimlamalar::GroupEnable, 0},
-    {{QStringLiteral("Başlangıç"), 0, kHighestNumber}, GroupColumn::Start, &Tanimlamalar::GroupStart, 0},
-    {{QStringLiteral("Bitiş"), 0, kHighestNumber}, GroupColumn::End, &Tanimlamalar::GroupEnd, 0},
-    {{QStringLiteral("Son Çağrılan"), 0, kHighestNumber}, GroupColumn::LastCalled, &Tanimlamalar::GroupLastCalled, 0},
-    {{QStringLiteral("Son Bilet"), 0, kHighestNumber}, GroupColumn::LastIssued, &Tanimlamalar::GroupLastIssued, 0},
+    {{QStringLiteral("Başlangıç"), 0, kHighestTicketNumber}, GroupColumn::Start, &Tanimlamalar::GroupStart, 0},
+    {{QStringLiteral("Bitiş"), 0, kHighestTicketNumber}, GroupColumn::End, &Tanimlamalar::GroupEnd, 0},
+    {{QStringLiteral("Son Çağrılan"), 0, kHighestTicketNumber},
+     GroupColumn::LastCalled,
+     &Tanimlamalar::GroupLastCalled,
+     0},
+    {{QStringLiteral("Son Bilet"), 0, kHighestTicketNumber},
+     GroupColumn::LastIssued,
+     &Tanimlamalar::GroupLastIssued,
+     0},
     {{QStringLiteral("Limit"), 0, kHighestByte}, GroupColumn::Limit, &Tanimlamalar::GroupLimit, 0},
     {{QStringLiteral("Bilet Datası"), 1, kLayoutCount}, GroupColumn::Layout, &Tanimlamalar::GroupLayout, 1},
 }};
@@ -47,4 +52,4 @@ const ColumnRule kGroupNumberColumn{QStringLiteral("Buton No"), 1, kGroupCount};
 const ColumnRule kTerminalColumn{QStringLiteral("Terminal"), 1, kTerminalCount};
 const ColumnRule kSlotColumn{QStringLiteral("Sıra"), 1, kSlotCount};
 const ColumnRule kSlotGroupColumn{QStringLiteral("Grup"), 0, kSelectableGroups};
-const ColumnRule kSlotCountColumn{QStringLiteral("Sayı"), 0, kMaxCount - 1, true};
+const ColumnRule kSlotCountColumn{QStringLiteral("Sayı"), 0, kHighestCount, true};

@@ -1,10 +1,9 @@
 #include "group_steppers.h"
 
 #include "number_conversions.h"
+#include "tanimlamalar.h"
 
 namespace {
-
-constexpr double kHighest = 999;
 
 struct BoxMessages {
     QString aboveHighest;
@@ -41,7 +40,7 @@ StepResult stepGroupNumber(NumberBox box, const QString &text, int step)
             return {messages.belowZero, QStringLiteral("0")};
         return {messages.belowZero, std::nullopt};
     }
-    if (x > kHighest)
-        return {messages.aboveHighest, FormatPlain(kHighest)};
+    if (x > kHighestTicketNumber)
+        return {messages.aboveHighest, FormatPlain(kHighestTicketNumber)};
     return {std::nullopt, FormatPlain(x)};
 }

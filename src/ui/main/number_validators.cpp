@@ -7,9 +7,6 @@
 
 namespace {
 
-constexpr int kHighestTicketNumber = 999;
-constexpr int kHighestTypedCount = 254;
-
 // Blanks are allowed anywhere, as the number reader skips them: a loaded " 5" can be
 // edited into " 50".
 QValidator::State digitsUpTo(const QString &input, int highest)
@@ -40,5 +37,5 @@ QValidator::State PriorityCountValidator::validate(QString &input, int &) const
         return Acceptable;
     if (kMaxCountText.startsWith(input) && !input.isEmpty())
         return Intermediate;
-    return digitsUpTo(input, kHighestTypedCount);
+    return digitsUpTo(input, kHighestCount);
 }

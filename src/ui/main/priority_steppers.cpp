@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr double kHighestCount = 254;
-
 StepResult stepUp(const QString &text, int step)
 {
     if (text == kMaxCountText)
