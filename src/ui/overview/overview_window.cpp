@@ -36,9 +36,9 @@ const QColor kFindingColour(0xff, 0xe0, 0x8a);
 const QColor kDifferenceColour(0xa8, 0xd0, 0xff);
 // All 16 slots and some 20 terminals at once, on a 1366 × 768 screen.
 constexpr int kStartWidth = 1300;
-constexpr int kStartHeight = 700;
+constexpr int kStartHeight = 680;
 constexpr int kSheetsShare = 8;     // of the width, against the lists' 1
-constexpr int kTerminalsShare = 4;  // of the sheets' height, against the groups' 1
+constexpr int kTerminalsShare = 5;  // of the sheets' height, against the groups' 1
 
 QGroupBox *framed(const QString &title, QWidget *content)
 {
