@@ -170,7 +170,9 @@ class Flows:
         os.makedirs(os.path.join(config, "bilvex", "ports"))
         with PseudoTerminal() as line:
             os.symlink(line.name, os.path.join(config, "bilvex", "ports", "com1"))
-            env = dict(os.environ, XDG_CONFIG_HOME=config, QT_QPA_PLATFORM="offscreen")
+            # Qt makes a runtime folder where none is set (/tmp/runtime-USER): here, in the work folder.
+            env = dict(os.environ, XDG_CONFIG_HOME=config, QT_QPA_PLATFORM="offscreen",
+                       XDG_RUNTIME_DIR=os.path.join(self.work, "runtime"))
             subprocess.run([self.linux_app, "--screenshot", os.path.join(self.work, "linux.png")],
                            env=env, capture_output=True, timeout=60, check=True)
         with open(os.path.join(config, "bilvex", SETTINGS), "rb") as written:
