@@ -4,8 +4,11 @@
 //      every byte goes out and comes back (2 x 10 bits) and the engine waits 2 ms for its echo;
 //  (c) the paced button upload through the two front ends, the main window's "Buton Ayarlarını
 //      Gönder" and bilvex-send, each against the same floor;
-//  (d) bilvex-send's start-up: from starting the process to the first byte at the unit.
-// Usage: bilvex-link-bench [terminal|paced-button|paced-terminal|paced-button-fronts|send-start]...
+//  (d) bilvex-send's start-up: from starting the process to the first byte at the unit;
+//  (e) the paced terminal upload through the session alone and through the main window, whose
+//      status bar says the bytes and the time left as it goes, side by side.
+// Usage: bilvex-link-bench [terminal|paced-button|paced-terminal|paced-button-fronts|send-start|
+//                           paced-terminal-status]...
 //        (the first three when none is given)
 
 #include "image_builder.h"
@@ -115,9 +118,9 @@ double timeUpload(TransferMode kind, const QStringList &simOptions)
     return seconds;
 }
 
-// Seconds from the click on "Buton Ayarlarını Gönder" (which saves the settings file first)
-// to the last echo, in a window started as the operator starts it.
-double timeWindowButtonUpload()
+// Seconds from the click on the send button (which saves the settings file first) to the
+// last echo, in a window started as the operator starts it.
+double timeWindowUpload(const QString &button)
 {
     const SimulatedUnit unit({QStringLiteral("--pace")});
     Tanimlamalar model;
@@ -132,7 +135,7 @@ double timeWindowButtonUpload()
     QObject::connect(&session, &UnitSession::finished, &loop, &QEventLoop::quit);
     QElapsedTimer clock;
     clock.start();
-    window.findChild<QPushButton *>(QStringLiteral("Buton_Gonder"))->click();
+    window.findChild<QPushButton *>(button)->click();
     loop.exec();
     const double seconds = secondsSince(clock);
     if (dialogs.boxes > 0)
@@ -204,7 +207,7 @@ void benchPaced(const char *name, TransferMode kind, int bytes)
 void benchPacedButtonFronts()
 {
     const double floorSeconds = lineFloorSeconds(kButtonBytes);
-    const double window = timeWindowButtonUpload();
+    const double window = timeWindowUpload(QStringLiteral("Buton_Gonder"));
     std::printf("button upload through the window at 9600 baud (--pace): %.3f s, line floor %.3f s, ratio %.3f\n",
                 window, floorSeconds, window / floorSeconds);
     const auto [transfer, process] = timeSendButtonUpload();
@@ -217,6 +220,15 @@ void benchPacedButtonFronts()
     std::printf("button upload through bilvex-send with --trace at 9600 baud (--pace): %.3f s (whole process %.3f s), "
                 "line floor %.3f s, ratio %.3f, %+.2f %% against without\n",
                 traced, tracedProcess, floorSeconds, traced / floorSeconds, (traced / transfer - 1) * 100);
+}
+
+void benchPacedTerminalStatus()
+{
+    const double alone = timeUpload(TransferMode::TerminalSettings, {QStringLiteral("--pace")});
+    const double window = timeWindowUpload(QStringLiteral("Terminal_Gonder"));
+    std::printf("terminal upload at 9600 baud (--pace): %.3f s through the session alone, %.3f s through the window "
+                "with its status bar, %+.2f %%\n",
+                alone, window, (window / alone - 1) * 100);
 }
 
 void benchSendStart()
@@ -250,5 +262,7 @@ int main(int argc, char *argv[])
         benchPacedButtonFronts();
     if (asked("send-start"))
         benchSendStart();
+    if (asked("paced-terminal-status"))
+        benchPacedTerminalStatus();
     return 0;
 }

@@ -87,7 +87,7 @@ void CoreBench::settingsLoad()
 void CoreBench::siteReport()
 {
     const Tanimlamalar model = randomSite();
-    const ReportFacts facts{QDateTime::currentDateTime(), QStringLiteral("ayarlar.txt")};
+    const ReportFacts facts{QDateTime::currentDateTime(), QStringLiteral("ayarlar.txt"), {}};
     QTemporaryDir folder;
     const QString pdf = folder.filePath(QStringLiteral("rapor.pdf"));
     QString failure;

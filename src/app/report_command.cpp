@@ -3,6 +3,7 @@
 #include "headless_platform.h"
 #include "platform_paths.h"
 #include "same_file.h"
+#include "send_record.h"
 #include "settings_file.h"
 #include "settings_messages.h"
 #include "site_files.h"
@@ -108,7 +109,8 @@ int writeReport(const ReportRequest &request)
         say(reportOverSettingsMessage(request.pdfPath));
         return kNotWritten;
     }
-    const ReportFacts facts{QDateTime::currentDateTime(), QDir::toNativeSeparators(request.settingsFile)};
+    const ReportFacts facts{QDateTime::currentDateTime(), QDir::toNativeSeparators(request.settingsFile),
+                            lastSendsTable(readSendRecord(request.settingsFile).transfers)};
     const QString failure = writeSiteReport(request.pdfPath, *model, facts);
     if (!failure.isEmpty()) {
         say(failure);

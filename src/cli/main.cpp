@@ -8,6 +8,7 @@
 #include "send_job.h"
 #include "send_options.h"
 #include "send_port.h"
+#include "send_record.h"
 #include "send_texts.h"
 #include "serial_port.h"
 #include "stderr_dialogs.h"
@@ -32,6 +33,17 @@ int listPorts(ErrorOutput &out)
         out.line(sendTexts::noPortsFound());
     for (const PortDescription &port : ports)
         std::printf("%s\n", portListingLine(port).toUtf8().constData());
+    return ExitStatus::Success;
+}
+
+// Newest first, as the window's "Gönderim Geçmişi" lists them.
+int printHistory(const QString &settingsFile, ErrorOutput &out)
+{
+    const SendRecord record = readSendRecord(settingsFile);
+    if (!record.setAside.isEmpty())
+        out.line(recordSetAsideLine(record.setAside));
+    for (auto transfer = record.transfers.crbegin(); transfer != record.transfers.crend(); ++transfer)
+        std::printf("%s\n", historyCells(*transfer).join(QLatin1Char('\t')).toUtf8().constData());
     return ExitStatus::Success;
 }
 
@@ -99,6 +111,7 @@ int sendAll(SendOptions options, ErrorOutput &out, const StopRequests &stopReque
     SendLink link(trace.lines.get());
     StderrDialogs dialogs(out);
     UnitSession session(*model, dialogs, link.link());
+    session.recordFor(options.settingsFile);
     const SendPort port = sendPortFor(options.device, model->Text4);
     const PortOpening opening = openChosenPort(session, port);
     if (opening.result != PortOpening::Result::Opened) {
@@ -149,6 +162,8 @@ int main(int argc, char *argv[])
     }
     if (line.options.listPorts)
         return listPorts(out);
+    if (line.options.history)
+        return printHistory(line.options.settingsFile, out);
     // Made before the port opens, gone after it closes: a stop request never leaves a lock.
     const StopRequests stopRequests;
     return sendAll(line.options, out, stopRequests);

@@ -53,7 +53,7 @@ void SendJob::start()
 // it ends, and that answer must not send another byte.
 void SendJob::stop()
 {
-    session_.engine().stop();
+    session_.stop();
     fail(sendTexts::stoppedEnding());
 }
 

@@ -82,6 +82,8 @@ private:
             options.version = true;
         else if (argument == QLatin1String("--list-ports"))
             options.listPorts = true;
+        else if (argument == QLatin1String("--history"))
+            options.history = true;
         else if (takesValue(option))
             takeValue(option, argument);
         else if (argument.startsWith(QLatin1Char('-')))
@@ -113,6 +115,8 @@ private:
             return {};
         if (options.listPorts)
             return options.items.isEmpty() ? QString() : sendTexts::listPortsAlone();
+        if (options.history)
+            return options.items.isEmpty() ? QString() : sendTexts::historyAlone();
         return options.items.isEmpty() ? sendTexts::nothingToSend() : QString();
     }
 

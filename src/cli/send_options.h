@@ -23,6 +23,7 @@ struct SendOptions {
     QString traceFile;      // empty: no trace
     QList<SendItem> items;  // in the order given
     bool listPorts = false;
+    bool history = false;  // the record of what the unit got from the settings file
     bool help = false;
     bool version = false;
 };

@@ -13,7 +13,8 @@ constexpr qint64 kSecondsPerMinute = 60;
 const QString kUsage = QStringLiteral("Kullanım:\n"
                                       "  bilvex-send [--settings DOSYA] [--port AYGIT] [--ticket-number N]\n"
                                       "              [--timeout SANİYE] [--trace DOSYA] GÖNDERİM...\n"
-                                      "  bilvex-send --list-ports\n");
+                                      "  bilvex-send --list-ports\n"
+                                      "  bilvex-send --history [--settings DOSYA]\n");
 
 QString minutesAndSeconds(qint64 seconds)
 {
@@ -60,6 +61,11 @@ QString help()
                                    "  --list-ports       Seri portları listeler, sekmeyle ayrılmış:\n"
                                    "                     %2\n"
                                    "                     (bilinmeyen: -)\n"
+                                   "  --history          Ayarlar dosyasından üniteye yapılan gönderimleri,\n"
+                                   "                     en yenisi önce, sekmeyle ayrılmış listeler: tarih\n"
+                                   "                     saat, tür, port, gönderilen/toplam bayt, yankı\n"
+                                   "                     hatası, sonuç (tam, durduruldu, yarıda bırakıldı,\n"
+                                   "                     hat kesildi)\n"
                                    "  -h, --help         Bu yardımı gösterir\n"
                                    "  --version          Sürümü gösterir\n"
                                    "\n"
@@ -117,6 +123,11 @@ QString nothingToSend()
 QString listPortsAlone()
 {
     return QStringLiteral("--list-ports bir gönderimle birlikte kullanılmaz.");
+}
+
+QString historyAlone()
+{
+    return QStringLiteral("--history bir gönderimle birlikte kullanılmaz.");
 }
 
 QString settingsFileLine(const QString &path)

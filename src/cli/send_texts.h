@@ -21,6 +21,7 @@ QString badTimeout(const QString &value);
 QString unknownWhat(const QString &word);
 QString nothingToSend();
 QString listPortsAlone();
+QString historyAlone();
 
 // Which file the settings message that follows is about.
 QString settingsFileLine(const QString &path);

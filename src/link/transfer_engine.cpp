@@ -2,6 +2,8 @@
 
 #include "number_conversions.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr std::chrono::milliseconds kReadDelay{2};
@@ -59,6 +61,25 @@ int transferLength(TransferMode kind)
     return limitsOf(kind).lastPosition;
 }
 
+// The transfer's own copy: an edit while it runs changes the next send, never this one, so
+// the unit never gets the first part of one site and the rest of another.
+QByteArray transferBytes(const Tanimlamalar &model, TransferMode kind)
+{
+    switch (kind) {
+    case TransferMode::ButtonSettings:
+        return bytesOf(model.ButtonImage).left(transferLength(kind));
+    case TransferMode::TerminalSettings:
+        return bytesOf(model.TerminalImage).left(transferLength(kind));
+    case TransferMode::TicketData:
+        return model.TicketImage;
+    case TransferMode::DateTime:
+        return bytesOf(model.DateTimeFrame).left(transferLength(kind));
+    case TransferMode::None:
+        break;
+    }
+    return {};
+}
+
 TransferEngine::TransferEngine(Tanimlamalar &model, ByteLink &link, QObject *parent)
     : QObject(parent), model_(model), link_(link), readDelay_(kReadDelay)
 {
@@ -76,7 +97,8 @@ bool TransferEngine::startTransfer(TransferMode kind)
     lossReported_ = false;
     wrongEchoes_ = 0;
     ++transferNumber_;
-    sending_ = imageOf(kind);
+    sending_ = transferBytes(model_, kind);
+    sendingKind_ = kind;
     model_.CurrentTransferMode = kind;
     model_.TransferPosition = 0;
     model_.TransferFinished = false;
@@ -128,6 +150,16 @@ void TransferEngine::stop()
 bool TransferEngine::isRunning() const
 {
     return !model_.TransferFinished && model_.CurrentTransferMode != TransferMode::None;
+}
+
+int TransferEngine::sentBytes() const
+{
+    return std::min(currentPosition(), transferLength(sendingKind_));
+}
+
+QByteArray TransferEngine::sentImage() const
+{
+    return sending_;
 }
 
 void TransferEngine::setReadDelay(std::chrono::milliseconds delay)
@@ -233,25 +265,6 @@ void TransferEngine::checkForStall()
 std::optional<uint8_t> TransferEngine::imageByte(int position) const
 {
     return elementOf(sending_, position);
-}
-
-// The transfer's own copy: an edit while it runs changes the next send, never this one, so
-// the unit never gets the first part of one site and the rest of another.
-QByteArray TransferEngine::imageOf(TransferMode kind) const
-{
-    switch (kind) {
-    case TransferMode::ButtonSettings:
-        return bytesOf(model_.ButtonImage);
-    case TransferMode::TerminalSettings:
-        return bytesOf(model_.TerminalImage);
-    case TransferMode::TicketData:
-        return model_.TicketImage;
-    case TransferMode::DateTime:
-        return bytesOf(model_.DateTimeFrame);
-    case TransferMode::None:
-        break;
-    }
-    return {};
 }
 
 int TransferEngine::currentPosition() const

@@ -19,6 +19,8 @@ constexpr uint8_t kStartByte = 0xAA;
 // The bytes a transfer of this kind sends after the start byte: 2,079 of the button image,
 // 41,919 of the terminal image, the 1,280 of the ticket image and the 24 of the clock frame.
 int transferLength(TransferMode kind);
+// The bytes a transfer of the kind would send now, after its start byte.
+QByteArray transferBytes(const Tanimlamalar &model, TransferMode kind);
 
 // The echo-verified upload: one image byte per answer of the unit, driven only by the
 // port's receive notification. Each transfer sends the image as it was when it started.
@@ -42,6 +44,11 @@ public:
     void stop();
 
     bool isRunning() const;
+    // Of the running or last transfer: the image bytes written so far (the one in flight
+    // included), its wrong echoes, and the bytes it sends in all.
+    int sentBytes() const;
+    int wrongEchoes() const { return wrongEchoes_; }
+    QByteArray sentImage() const;
 
     // The wait before every read (2 ms), which gives a late echo time to arrive whole.
     // Tests of the longest transfers shorten it.
@@ -73,12 +80,12 @@ private:
     void becomeIdle();
     void checkForStall();
     std::optional<uint8_t> imageByte(int position) const;
-    QByteArray imageOf(TransferMode kind) const;
     int currentPosition() const;
 
     Tanimlamalar &model_;
     ByteLink &link_;
     QByteArray sending_;  // the image as it was when the start byte went out
+    TransferMode sendingKind_ = TransferMode::None;
     QTimer stallTimer_;
     std::chrono::milliseconds readDelay_;
     FineWaits fineWaits_;

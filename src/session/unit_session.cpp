@@ -54,7 +54,13 @@ UnitSession::UnitSession(Tanimlamalar &model, OperatorDialogs &dialogs, ByteLink
     connectEngine();
 }
 
-UnitSession::~UnitSession() = default;
+// A transfer the program leaves unfinished (the window closed, bilvex-send given up on a
+// silent unit) is recorded as such.
+UnitSession::~UnitSession()
+{
+    if (engine_.isRunning())
+        endRecord(TransferEnd::Abandoned);
+}
 
 // Direct connections throughout: the engine waits for a box shown here before it sends on.
 void UnitSession::connectEngine()
@@ -64,12 +70,16 @@ void UnitSession::connectEngine()
     connect(&engine_, &TransferEngine::echoMismatch, this,
             [this](quint8 sent, quint8 received) { dialogs_.inform(echoMismatchMessage(sent, received)); });
     connect(&engine_, &TransferEngine::linkLost, this, [this] {
+        endRecord(TransferEnd::LineLost);
         dialogs_.inform(portLostMessage(portText_));
         emit linkLost();
     });
     connect(&engine_, &TransferEngine::progress, this, &UnitSession::progress);
     connect(&engine_, &TransferEngine::slowLine, this, &UnitSession::slowLine);
-    connect(&engine_, &TransferEngine::finished, this, &UnitSession::finished);
+    connect(&engine_, &TransferEngine::finished, this, [this](TransferMode kind, int wrongEchoes) {
+        endRecord(engine_.sentBytes() == transferLength(kind) ? TransferEnd::Whole : TransferEnd::Abandoned);
+        emit finished(kind, wrongEchoes);
+    });
 }
 
 StartDecision UnitSession::start()
@@ -117,28 +127,28 @@ PortAccess UnitSession::portAccess(const QString &device)
     return probePortAccess(device);
 }
 
-void UnitSession::sendButtons()
+bool UnitSession::sendButtons()
 {
-    saveAndSend(TransferMode::ButtonSettings);
+    return saveAndSend(TransferMode::ButtonSettings);
 }
 
-void UnitSession::sendTerminals()
+bool UnitSession::sendTerminals()
 {
-    saveAndSend(TransferMode::TerminalSettings);
+    return saveAndSend(TransferMode::TerminalSettings);
 }
 
 // Saves first, so the file on disk matches what is sent; a failed save is told and the
 // transfer starts anyway.
-void UnitSession::saveAndSend(TransferMode kind)
+bool UnitSession::saveAndSend(TransferMode kind)
 {
     document_.save();
-    send(kind);
+    return send(kind);
 }
 
-void UnitSession::sendClock(const QDateTime &now)
+bool UnitSession::sendClock(const QDateTime &now)
 {
     model_.DateTimeFrame = buildDateTimeFrame(now, model_.ClockChip);
-    send(TransferMode::DateTime);
+    return send(TransferMode::DateTime);
 }
 
 void UnitSession::sendTicket(int n)
@@ -167,13 +177,47 @@ bool UnitSession::send(TransferMode kind)
     // A port that fails under the start byte reports its loss itself; only a port that was
     // not open is told here.
     const bool wasOpen = link_.isOpen();
+    // A send while another runs abandons that one.
+    if (engine_.isRunning())
+        endRecord(TransferEnd::Abandoned);
     if (engine_.startTransfer(kind)) {
+        recorder_.begin(kind, portName(), engine_.sentImage(), recordedFile());
         emit transferStarted(kind);
         return true;
     }
     if (!wasOpen)
         dialogs_.inform(portNotOpenMessage(portText_, link_.notOpenReason()));
     return false;
+}
+
+void UnitSession::stop()
+{
+    if (!engine_.isRunning())
+        return;
+    engine_.stop();
+    endRecord(TransferEnd::Stopped);
+}
+
+void UnitSession::endRecord(TransferEnd how)
+{
+    if (const std::optional<TransferSummary> summary = recorder_.end(how, engine_.sentBytes(), engine_.wrongEchoes()))
+        emit transferEnded(*summary);
+}
+
+QString UnitSession::portName() const
+{
+    const std::optional<int> number = comPortNumber(portText_);
+    return number ? QStringLiteral("COM%1").arg(*number) : portText_;
+}
+
+void UnitSession::recordFor(const QString &settingsPath)
+{
+    recordedFile_ = settingsPath;
+}
+
+QString UnitSession::recordedFile() const
+{
+    return recordedFile_.isEmpty() ? document_.path() : QFileInfo(recordedFile_).absoluteFilePath();
 }
 
 TransferEngine &UnitSession::engine()

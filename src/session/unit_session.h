@@ -7,6 +7,7 @@
 #include "start_decision.h"
 #include "tanimlamalar.h"
 #include "transfer_engine.h"
+#include "transfer_recorder.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -42,17 +43,27 @@ public:
     // Whether this user can open the device now; the port this session holds counts as usable.
     PortAccess portAccess(const QString &device);
 
-    // Saves the open settings file, then sends the button or terminal image.
-    void sendButtons();
-    void sendTerminals();
+    // Saves the open settings file, then sends the button or terminal image. False when
+    // nothing was started (the operator has been told why).
+    bool sendButtons();
+    bool sendTerminals();
     // Builds the date-time frame for the model's clock chip and sends it.
-    void sendClock(const QDateTime &now = QDateTime::currentDateTime());
+    bool sendClock(const QDateTime &now = QDateTime::currentDateTime());
     // Asks "Ticket Number" for ticket number n (0..15), stamps it into the ticket image and
     // sends it; silent without built images, refused before any layout was opened.
     void sendTicket(int n);
     // Starts a transfer of the image as it is; an image whose last build was refused is not
     // sent and the operator is told which value is at fault. False when nothing was started.
     bool send(TransferMode kind);
+
+    // "Durdur": the running transfer ends after the byte in flight; no box, the port stays open.
+    void stop();
+
+    // The port as the operator names it: "COM3", or the device given instead of a number.
+    QString portName() const;
+    // The settings file whose record the transfers go to; the open document's when empty.
+    void recordFor(const QString &settingsPath);
+    QString recordedFile() const;
 
     TransferEngine &engine();
     // The site this session saves before its sends.
@@ -63,13 +74,16 @@ signals:
     void transferStarted(TransferMode kind);
     void progress(TransferMode kind, const QString &caption);
     void finished(TransferMode kind, int wrongEchoes);
+    // Every transfer's end, however it came, once its record is written.
+    void transferEnded(const TransferSummary &summary);
     void linkLost();
     // The unit's answers take msPerByte, far longer than the line needs: once a transfer.
     void slowLine(TransferMode kind, double msPerByte);
 
 private:
     void connectEngine();
-    void saveAndSend(TransferMode kind);
+    bool saveAndSend(TransferMode kind);
+    void endRecord(TransferEnd how);
 
     Tanimlamalar &model_;
     OperatorDialogs &dialogs_;
@@ -77,6 +91,8 @@ private:
     ByteLink &link_;
     TransferEngine engine_;
     SiteDocument document_;
+    TransferRecorder recorder_;
+    QString recordedFile_;
     QString portText_;  // what start-up opened, or tried to open: the port's messages name it
     QString device_;    // the device behind it
 };

@@ -34,13 +34,21 @@ QString factsHtml(const Tanimlamalar &model, const ReportFacts &facts)
     return QStringLiteral("<p>") + escaped.join(QStringLiteral("<br>")) + QStringLiteral("</p>");
 }
 
+QString lastSendsHtml(const SiteTable &lastSends)
+{
+    const QString heading = QStringLiteral("<h2>Son Gönderimler</h2>");
+    if (lastSends.rows.isEmpty())
+        return heading + QStringLiteral("<p>Bu dosyadan birime tam bir gönderim kaydedilmemiş.</p>");
+    return heading + tableHtml(lastSends);
+}
+
 }  // namespace
 
 QString siteReportHtml(const Tanimlamalar &model, const ReportFacts &facts)
 {
     // The terminals start a page of their own, so their heading never ends the page before.
     return QStringLiteral("<html><body style=\"font-size: 9pt\"><h1>Site Raporu</h1>") + factsHtml(model, facts) +
-           QStringLiteral("<h2>Gruplar</h2>") + tableHtml(groupTable(model)) +
+           lastSendsHtml(facts.lastSends) + QStringLiteral("<h2>Gruplar</h2>") + tableHtml(groupTable(model)) +
            QStringLiteral("<h2 style=\"page-break-before: always\">Terminaller</h2>") +
            tableHtml(terminalTable(model)) + QStringLiteral("</body></html>");
 }

@@ -49,4 +49,5 @@ QString groupCell(const Tanimlamalar &model, int group, int column);
 struct ReportFacts {
     QDateTime when;
     QString settingsFile;  // as the operator knows it
+    SiteTable lastSends;   // the last complete send of each kind; no rows when none is recorded
 };

@@ -17,6 +17,7 @@ from program import Program, find_all, is_showing, write_file
 from unit import START_BYTE, Unit, button_image, ticket_image
 from document_flows import FLOWS as DOCUMENT_FLOWS
 from sheet_flows import FLOWS as SHEET_FLOWS
+from unit_flows import FLOWS as UNIT_FLOWS
 from workbench_flows import FLOWS as WORKBENCH_FLOWS, backup_copies
 
 MAIN_TITLE = "ZEMRA BILVEX Polynet Ver 3.04   ZEMRA Ruvozivira Ltd."
@@ -356,6 +357,7 @@ FLOWS = {
     **WORKBENCH_FLOWS,
     **DOCUMENT_FLOWS,
     **SHEET_FLOWS,
+    **UNIT_FLOWS,
 }
 
 
@@ -403,6 +405,7 @@ def main():
     parser.add_argument("flow", choices=sorted(FLOWS))
     parser.add_argument("--app", required=True)
     parser.add_argument("--sim", required=True)
+    parser.add_argument("--send", help="bilvex-send, for the flows that also use it")
     parser.add_argument("--artifacts", default=".", help="where a failed flow's screenshot goes")
     args = parser.parse_args()
     with tempfile.TemporaryDirectory(prefix="bilvex-flow-") as folder, Desktop() as desktop:

@@ -9,6 +9,8 @@
 #include "overview_window.h"
 #include "panel_state.h"
 #include "terminal_panel.h"
+#include "transfer_status.h"
+#include "unit_menu.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -37,7 +39,13 @@ QFont windowFont(QFont font)
 }  // namespace
 
 Main_Menu::Main_Menu(Tanimlamalar &model, OperatorDialogs &dialogs, UnitSession &session, QWidget *parent)
-    : QWidget(parent), model_(model), dialogs_(dialogs), session_(session), document_(session.document()), clicks_(this)
+    : QWidget(parent),
+      model_(model),
+      dialogs_(dialogs),
+      session_(session),
+      document_(session.document()),
+      clicks_(this),
+      taskbar_(*this)
 {
     setObjectName(QStringLiteral("Main_Menu"));
     setWindowTitle(texts::kWindowTitle);
@@ -51,6 +59,7 @@ Main_Menu::Main_Menu(Tanimlamalar &model, OperatorDialogs &dialogs, UnitSession 
     orderKeyboard();
     connectWindowControls();
     connectDocument();
+    connectTransferStatus();
     connect(&session_, &UnitSession::progress, this, &Main_Menu::showProgress);
     connect(&session_, &UnitSession::slowLine, this, [this](TransferMode, double ms) { showSlowLine(ms); });
 }
@@ -75,12 +84,26 @@ void Main_Menu::placeBelowMenuBar()
     placeStatusBar(kClientHeight + offset);
 }
 
-// The status bar closes the window at `top`.
+// The status bar closes the window at `top`: the open file, then the transfer and what the
+// unit holds.
 void Main_Menu::placeStatusBar(int top)
 {
+    statusTop_ = top;
     const int height = statusBar_->sizeHint().height();
     statusBar_->setGeometry(0, top, kClientWidth, height);
-    setFixedSize(kClientWidth, top + height);
+    const int rows = transferStatus_->rowsHeight(kClientWidth);
+    transferStatus_->setGeometry(0, top + height, kClientWidth, rows);
+    setFixedSize(kClientWidth, top + height + rows);
+}
+
+void Main_Menu::connectTransferStatus()
+{
+    connect(transferStatus_, &TransferStatus::heightChanged, this, [this] { placeStatusBar(statusTop_); });
+    connect(&unitMenu_->sequence(), &SendSequence::allSent, transferStatus_, &TransferStatus::showLine);
+    connect(&transferStatus_->watch(), &TransferWatch::bytesSent, this,
+            [this](int sent, int total) { taskbar_.show(sent, total); });
+    connect(&session_.engine(), &TransferEngine::echoMismatch, this, [this] { taskbar_.showError(); });
+    connect(&session_, &UnitSession::transferEnded, this, [this] { taskbar_.clear(); });
 }
 
 void Main_Menu::buildPanels()

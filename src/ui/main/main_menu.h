@@ -6,6 +6,7 @@
 #include "panel_host.h"
 #include "start_decision.h"
 #include "tanimlamalar.h"
+#include "taskbar_progress.h"
 #include "unit_session.h"
 
 #include <QPointer>
@@ -22,6 +23,8 @@ class QMenuBar;
 class QPushButton;
 class QStatusBar;
 class TerminalPanel;
+class TransferStatus;
+class UnitMenu;
 
 // The operator's window: the terminal priority panel, the group settings panel, the COM
 // port frame, and on the window itself the editor, save and clock commands. Transfers run
@@ -63,6 +66,7 @@ private:
     void buildMenuBar();
     void placeBelowMenuBar();
     void placeStatusBar(int top);
+    void connectTransferStatus();
     void fillRecentFiles();
     void showBackups();
     void openSiteFile(const QString &path);
@@ -107,6 +111,10 @@ private:
     QStatusBar *statusBar_ = nullptr;
     QLabel *fileInView_ = nullptr;
     QLabel *unsavedMark_ = nullptr;
+    UnitMenu *unitMenu_ = nullptr;
+    TransferStatus *transferStatus_ = nullptr;
+    TaskbarProgress taskbar_;
+    int statusTop_ = 0;
 
     TerminalPanel *terminalPanel_ = nullptr;
     GroupPanel *groupPanel_ = nullptr;

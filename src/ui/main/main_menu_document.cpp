@@ -2,6 +2,8 @@
 
 #include "main_menu_texts.h"
 #include "overview_window.h"
+#include "transfer_status.h"
+#include "unit_menu.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -44,6 +46,7 @@ void Main_Menu::buildStatusBar()
         noticeLabel->setWordWrap(true);
         statusBar_->addWidget(noticeLabel, 2);
     }
+    transferStatus_ = new TransferStatus(model_, session_, unitMenu_->stopAction(), this);
 }
 
 void Main_Menu::connectDocument()

@@ -7,8 +7,10 @@
 #include "platform_paths.h"
 #include "recent_files.h"
 #include "same_file.h"
+#include "send_record.h"
 #include "site_files.h"
 #include "site_report.h"
+#include "unit_menu.h"
 
 #include <algorithm>
 
@@ -77,8 +79,10 @@ void Main_Menu::buildMenuBar()
     file->addSeparator();
     file->addAction(texts::kQuit, QKeySequence(Qt::CTRL | Qt::Key_Q), this, [this] { close(); });
     buildEditMenu();
+    unitMenu_ = new UnitMenu(
+        *menuBar_, session_, [this] { takeTyped(); }, *this);
     QAction *overview = menuBar_->addAction(texts::kOverview);
-    overview->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    overview->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
     connect(overview, &QAction::triggered, this, [this] { showOverview(); });
 }
 
@@ -145,7 +149,9 @@ void Main_Menu::writeReport()
         dialogs_.inform(reportOverSettingsMessage(path));
         return;
     }
-    const QString fault = writeSiteReport(path, model_, {QDateTime::currentDateTime(), document_.shownPath()});
+    const ReportFacts facts{QDateTime::currentDateTime(), document_.shownPath(),
+                            lastSendsTable(readSendRecord(session_.recordedFile()).transfers)};
+    const QString fault = writeSiteReport(path, model_, facts);
     dialogs_.inform(fault.isEmpty() ? texts::kReportWritten.arg(QDir::toNativeSeparators(path)) : fault);
 }
 

@@ -101,6 +101,21 @@ inline const QString kTransferRunningQuestion = QStringLiteral("Gönderim sürü
 inline const QString kReportWritten = QStringLiteral("Rapor yazıldı: %1");
 inline const QString kCsvWritten = QStringLiteral("CSV dosyası yazıldı: %1");
 
+// "Birim": the sends, the stop and the record of what the unit got
+inline const QString kUnitMenu = QStringLiteral("&Birim");
+inline const QString kSendAll = QStringLiteral("&Hepsini Gönder");
+inline const QString kSendButtonsItem = QStringLiteral("&Buton Ayarlarını Gönder");
+inline const QString kSendTerminalsItem = QStringLiteral("&Terminal Ayarlarını Gönder");
+inline const QString kSetClockItem = QStringLiteral("Tarih-&Saat Ayarla");
+inline const QString kStop = QStringLiteral("&Durdur");
+inline const QString kStopButton = QStringLiteral("Durdur");
+inline const QString kSendHistory = QStringLiteral("Gönderim &Geçmişi…");
+inline const QString kSendHistoryTitle = QStringLiteral("Gönderim Geçmişi");
+inline const QString kSendHistoryOf = QStringLiteral("%1 dosyasından birime yapılan gönderimler, en yenisi üstte:");
+inline const QString kTransferLineName = QStringLiteral("Gönderim durumu");
+inline const QString kUnitLineName = QStringLiteral("Birim durumu");
+inline const QString kUnitNoticeName = QStringLiteral("Birim uyarısı");
+
 // Messages
 inline const QString kRestartForPort =
     QStringLiteral("Com Port ayarlarının geçerli olabilmesi için programı kapatıp tekrar açınız");
