@@ -43,27 +43,31 @@ def seconds_of(text):
     return int(found.group(1) or 0) * 60 + int(found.group(2))
 
 
+def terminal_time_left(program, window, unit, before):
+    """The time left said at a quarter, half and three quarters of the terminal image, each
+    against the time the rest of it then took; `before` bytes came ahead of its start byte."""
+    said = {}
+    for share in (0.25, 0.5, 0.75):
+        unit.wait_for_bytes(before + 1 + int(TERMINALS * share), timeout=240)
+        said[share] = (time.monotonic(), line(program, window, "Gönderim durumu"))
+    unit.wait_for_bytes(before + 1 + TERMINALS, timeout=120)
+    ended = time.monotonic()
+    for share, (when, text) in said.items():
+        found = re.fullmatch(r"Terminal ayarları gönderiliyor: [\d.]+ / 41\.919 bayt, kalan yaklaşık (.+)", text)
+        assert found, text
+        left, really = seconds_of(found.group(1)), ended - when
+        assert abs(left - really) <= 0.1 * really + 1, f"at {share:.0%}: said {left} s, took {really:.1f} s"
+
+
 def send_all_paced(run):
     """"Hepsini Gönder" on a line paced as 9600 baud: the buttons, the terminals and a clock
-    frame, each whole and in that order; the time left said at a quarter, half and three
-    quarters of the terminals is within a tenth of what it turns out to be."""
+    frame, each whole and in that order; the time left said during the terminals is within a
+    tenth of what it turns out to be."""
     unit = run.start_unit("--pace")
     program, window = run.first_start()
     from_menu(program, window, "Birim", "Hepsini Gönder")
-    estimates = {}
-    for share in (0.25, 0.5, 0.75):
-        wanted = 1 + BUTTONS + 1 + int(TERMINALS * share)
-        unit.wait_for_bytes(wanted, timeout=240)
-        said = line(program, window, "Gönderim durumu")
-        estimates[share] = (time.monotonic(), said)
+    terminal_time_left(program, window, unit, 1 + BUTTONS)
     terminals_end = 1 + BUTTONS + 1 + TERMINALS
-    unit.wait_for_bytes(terminals_end, timeout=120)
-    ended = time.monotonic()
-    for share, (when, said) in estimates.items():
-        found = re.fullmatch(r"Terminal ayarları gönderiliyor: [\d.]+ / 41\.919 bayt, kalan yaklaşık (.+)", said)
-        assert found, said
-        left, really = seconds_of(found.group(1)), ended - when
-        assert abs(left - really) <= 0.1 * really + 1, f"at {share:.0%}: said {left} s, took {really:.1f} s"
     wait_for("the last line", lambda: line(program, window, "Gönderim durumu").startswith("Hepsi gönderildi ("))
     received = unit.quiet()
     assert len(received) == terminals_end + 1 + CLOCK, len(received)
@@ -77,6 +81,14 @@ def send_all_paced(run):
         ["butonlar", "COM1", "2.079/2.079", "0", "tam"],
     ]
     wait_line(program, window, "Birim durumu", "Birim güncel")
+
+
+def time_left_unpaced(run):
+    """The same estimate on a line as fast as the unit answers."""
+    unit = run.start_unit()
+    program, window = run.first_start()
+    program.press(window, "push button", "Terminal Ayarlarını Gönder")
+    terminal_time_left(program, window, unit, 0)
 
 
 def stop_terminals(run):
@@ -161,6 +173,7 @@ def record_of_both(run):
 
 FLOWS = {
     "send_all_paced": send_all_paced,
+    "time_left_unpaced": time_left_unpaced,
     "stop_terminals": stop_terminals,
     "unsent_changes": unsent_changes,
     "record_of_both": record_of_both,

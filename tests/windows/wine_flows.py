@@ -379,7 +379,7 @@ class Flows:
         record is what the Linux build sends for the same file. No accessibility bus reaches a
         Windows program under Wine, so the click goes to the button's place, which the window
         fixes (Frame2 at 472,8 below the menu bar, about 20 high; the button at 144,424 in the
-        frame, 185 by 41)."""
+        frame, 185 by 41). The record of the send is what bilvex-send --history then prints."""
         package = self.package()
         self.wine.run("cmd", "/c", "exit")
         self.settings_with({FIRST_START_LINE: b" 123"})
@@ -405,6 +405,12 @@ class Flows:
             from_linux = unit.received()
         check(from_window == from_linux, f"the window sent {len(from_window)} bytes, the Linux build "
                                          f"{len(from_linux)}")
+        # The window's taskbar progress went through a shell that may lack it; the transfer
+        # was whole, and its record reads back through the Windows bilvex-send.
+        history = self.run_send(package, "--history")
+        rows = [row.split("\t")[1:] for row in text(history.stdout).splitlines()]
+        check(history.returncode == 0 and rows == [["butonlar", "COM1", "2.079/2.079", "0", "tam"]],
+              f"{history.returncode}: {rows} {text(history.stderr)}")
         check(status == 0, f"bilvex-config.exe ended with {status}")
 
     def x_do(self, screen, *args):
