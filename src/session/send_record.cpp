@@ -101,6 +101,8 @@ QString sendRecordPath(const QString &settingsPath, const QString &root)
 
 SendRecord readSendRecord(const QString &settingsPath, const QString &root)
 {
+    if (root.isEmpty())
+        return {};
     const QString path = sendRecordPath(settingsPath, root);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -112,8 +114,12 @@ SendRecord readSendRecord(const QString &settingsPath, const QString &root)
     return {{}, aside.isEmpty() ? path : aside};
 }
 
+// Without a backups folder (Windows with no LOCALAPPDATA) nothing is written: never beside
+// the program or in whatever folder it was started from.
 SendRecord appendToSendRecord(const QString &settingsPath, const SentTransfer &transfer, const QString &root)
 {
+    if (root.isEmpty())
+        return {};
     SendRecord record = readSendRecord(settingsPath, root);
     record.transfers << transfer;
     if (record.transfers.size() > kKeptTransfers)

@@ -383,6 +383,10 @@ class Flows:
         package = self.package()
         self.wine.run("cmd", "/c", "exit")
         self.settings_with({FIRST_START_LINE: b" 123"})
+        # The prefix's earlier flows sent from the same file: their records go.
+        for record in glob.glob(self.wine.drive_c("users", "*", "AppData", "Local", "bilvex", "yedekler", "*",
+                                                  "gonderimler.txt")):
+            os.remove(record)
         with self.unit("window") as unit, Xvfb() as screen:
             program = self.start_from_windows(os.path.join(package, "bilvex-config.exe"), unit,
                                               extra_env={"DISPLAY": screen.display})
@@ -399,15 +403,15 @@ class Flows:
                 if program.poll() is None:
                     program.kill()
                     self.wine.stop()
+            # The window's taskbar progress went through a shell that may lack it; the transfer
+            # was whole, and its record reads back through the Windows bilvex-send.
+            history = self.send_from_windows(package, unit, "--history")
         with self.unit("linux") as unit:
             subprocess.run([self.linux_send, "--settings", self.wine.drive_c(SETTINGS), "--port", unit.device,
                             "buttons"], capture_output=True, timeout=120, check=True)
             from_linux = unit.received()
         check(from_window == from_linux, f"the window sent {len(from_window)} bytes, the Linux build "
                                          f"{len(from_linux)}")
-        # The window's taskbar progress went through a shell that may lack it; the transfer
-        # was whole, and its record reads back through the Windows bilvex-send.
-        history = self.run_send(package, "--history")
         rows = [row.split("\t")[1:] for row in text(history.stdout).splitlines()]
         check(history.returncode == 0 and rows == [["butonlar", "COM1", "2.079/2.079", "0", "tam"]],
               f"{history.returncode}: {rows} {text(history.stderr)}")
