@@ -1,3 +1,4 @@
+#include "latency_command.h"
 #include "main_menu.h"
 #include "parent_console.h"
 #include "report_command.h"
@@ -35,6 +36,7 @@ void loadTurkishTranslations(QTranslator &translator)
 
 const char *const kUsage = "Kullanım: bilvex-config [--screenshot DOSYA] [--settings DOSYA]\n"
                            "          bilvex-config --report DOSYA.pdf [--settings DOSYA]\n"
+                           "          bilvex-config --set-latency COMn MS\n"
                            "  --screenshot DOSYA  Açılıştan sonra pencerenin resmini PNG olarak kaydeder\n"
                            "                      ve çıkar (kutular sorulmadan onaylanır)\n"
                            "  --settings DOSYA    Olağan yerindeki yerine bu ayarlar dosyasını okur;\n"
@@ -43,6 +45,10 @@ const char *const kUsage = "Kullanım: bilvex-config [--screenshot DOSYA] [--set
                            "                      olarak yazar ve çıkar; pencere açılmaz, ekran gerekmez.\n"
                            "                      Çıkış kodu: 0 yazıldı, 1 PDF yazılamadı, 2 komut satırı\n"
                            "                      ya da ayarlar dosyası hatalı (hiçbir şey yazılmadı)\n"
+                           "  --set-latency COMn MS\n"
+                           "                      Windows'ta, yönetici olarak: COMn'deki FTDI adaptörünün\n"
+                           "                      gecikme süresini MS (1-16) ms yapar. Çıkış kodu: 0 yazıldı,\n"
+                           "                      1 adaptör bulunamadı ya da yazılamadı, 2 komut satırı hatalı\n"
                            "  -h, --help          Bu yardımı gösterir\n"
                            "  --version           Sürümü gösterir\n";
 
@@ -110,6 +116,9 @@ bool answersInConsole(int argc, char **argv)
 
 int main(int argc, char *argv[])
 {
+    // Run with administrator rights: nothing else of the program may come before it.
+    if (const std::optional<int> set = setLatencyIfAsked(argc, argv))
+        return *set;
     if (answersInConsole(argc, argv))
         useParentConsole();
     if (const std::optional<int> answered = answerInformationOptions(argc, argv))

@@ -1,5 +1,7 @@
 #include "port_messages.h"
 
+#include "latency_request.h"
+
 QString portAccessText(PortAccess access)
 {
     switch (access) {
@@ -54,4 +56,16 @@ QString staleNewLinkRemovedMessage(const QString &link)
 QString noPortsMessage()
 {
     return QStringLiteral("Bu bilgisayarda seri port bulunamadı. USB seri adaptörünü takıp Yenile'ye basınız.");
+}
+
+// The driver reads the timer when the adapter is plugged in.
+QString latencyFixedMessage()
+{
+    return QStringLiteral("Adaptörün gecikme süresi %1 ms yapıldı. Adaptörü çıkarıp yeniden takın.")
+        .arg(kFixedLatencyMs);
+}
+
+QString latencyNotFixedMessage()
+{
+    return QStringLiteral("Gecikme süresi değiştirilemedi.\n") + latencyTimerFix();
 }

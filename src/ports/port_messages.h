@@ -21,3 +21,6 @@ QString noPortsMessage();
 
 // Each platform's way to set an adapter's latency timer (its file).
 QString latencyTimerFix();
+// The window's one-click fix: done, or the way to do it by hand.
+QString latencyFixedMessage();
+QString latencyNotFixedMessage();

@@ -118,6 +118,11 @@ PortOpening UnitSession::openDevice(const QString &device, const QString &portTe
     return link_.openDevice(device);
 }
 
+QString UnitSession::portDevice() const
+{
+    return device_;
+}
+
 PortAccess UnitSession::portAccess(const QString &device)
 {
     // The port may have been opened through a link (ports/comN, a by-id name).

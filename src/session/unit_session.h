@@ -42,6 +42,8 @@ public:
     PortOpening openDevice(const QString &device, const QString &portText = {});
     // Whether this user can open the device now; the port this session holds counts as usable.
     PortAccess portAccess(const QString &device);
+    // The device this session last opened or tried to (Windows: "COM3"); empty before any.
+    QString portDevice() const;
 
     // Saves the open settings file, then sends the button or terminal image. False when
     // nothing was started (the operator has been told why).

@@ -23,6 +23,7 @@ import zipfile
 SETTINGS = "ZEMRA_Bilvex_Polynet_Ver_3_04.txt"
 MAIN_TITLE = "ZEMRA BILVEX Polynet Ver 3.04   ZEMRA Ruvozivira Ltd."
 NOBODY = 65534
+FTDI_ADAPTER = r"HKLM\SYSTEM\CurrentControlSet\Enum\FTDIBUS\VID_0403+PID_6001+A1B2C3A"
 PORT_LINE = 5
 FIRST_LIMIT_LINE = 8
 FIRST_START_LINE = 79
@@ -68,6 +69,13 @@ class Wine:
     def start_server(self):
         """Started here, its object dump at exit goes nowhere rather than into a test's output."""
         subprocess.run(self.user + [self.run_script, "wineserver", "-p5"], env=self.env, stdin=subprocess.DEVNULL,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    def keep_up(self):
+        """A server that outlives each command, its services started on no pipe of ours: a
+        command's output then ends with the command, not with the server some seconds later."""
+        self.start_server()
+        subprocess.run(self.user + [self.run_script, "cmd", "/c", "exit"], env=self.env, stdin=subprocess.DEVNULL,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
 
@@ -266,6 +274,43 @@ class Flows:
         version = self.wine.run(windows_path(os.path.join(package, "bilvex-config.exe")), "--version")
         check(text(version.stdout).startswith("bilvex-config "), f"--version said {version.stdout!r}")
         check("1. Buton" in text(said) and "Kapalı" in text(said) and " 123 " in text(said), text(said)[:1500])
+
+    def latency_timer(self):
+        """bilvex-config.exe --set-latency, what the window's "Düzelt" runs with administrator
+        rights: it writes LatencyTimer beside the PortName it is given in FTDI's registry key
+        and nowhere else, refuses a malformed line untouched, and says when no adapter has
+        that name. The build's own program: the command needs nothing the package adds."""
+        self.wine.keep_up()
+        try:
+            for instance, port in (("0000", "COM7"), ("0001", "COM71")):
+                self.plant_ftdi_port(instance, port, 16)
+            program = windows_path(os.path.join(self.build, "bilvex-config.exe"))
+            # In this order: the exit 1 comes from a server that has just run the program.
+            for args, status, com7, com71 in (
+                    (("--set-latency", "COM7", "17"), 2, 16, 16),
+                    (("--set-latency", "COM7", "1", "--settings", "C:\\x.txt"), 2, 16, 16),
+                    (("--set-latency", "COM7", "1"), 0, 1, 16),
+                    (("--set-latency", "COM8", "1"), 1, 1, 16)):
+                result = self.wine.run(program, *args, timeout=60, extra_env={"BILVEX_PACKAGED": ""})
+                check(result.returncode == status, f"{args}: ended with {result.returncode}, expected {status}")
+                timers = (self.ftdi_latency("0000"), self.ftdi_latency("0001"))
+                check(timers == (com7, com71), f"{args}: the timers of COM7 and COM71 are {timers}")
+        finally:
+            self.wine.run("reg", "delete", FTDI_ADAPTER, "/f")
+
+    def plant_ftdi_port(self, instance, port, latency):
+        """An instance of the adapter as FTDI's driver leaves it in the registry."""
+        key = FTDI_ADAPTER + "\\" + instance + r"\Device Parameters"
+        for value, kind, data in (("PortName", "REG_SZ", port), ("LatencyTimer", "REG_DWORD", str(latency))):
+            result = self.wine.run("reg", "add", key, "/v", value, "/t", kind, "/d", data, "/f")
+            check(result.returncode == 0, f"reg add {value} failed: {text(result.stderr)}")
+
+    def ftdi_latency(self, instance):
+        key = FTDI_ADAPTER + "\\" + instance + r"\Device Parameters"
+        said = text(self.wine.run("reg", "query", key, "/v", "LatencyTimer").stdout)
+        found = re.search(r"LatencyTimer\s+REG_DWORD\s+0x([0-9a-fA-F]+)", said)
+        check(found, f"no LatencyTimer in {said!r}")
+        return int(found.group(1), 16)
 
     def value_beyond_16_bits(self):
         package = self.package()

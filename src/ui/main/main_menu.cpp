@@ -2,12 +2,14 @@
 
 #include "app_icon.h"
 #include "com_port_frame.h"
+#include "elevated_fix.h"
 #include "group_panel.h"
 #include "image_builder.h"
 #include "link_messages.h"
 #include "main_menu_texts.h"
 #include "overview_window.h"
 #include "panel_state.h"
+#include "port_messages.h"
 #include "terminal_panel.h"
 #include "transfer_status.h"
 #include "unit_menu.h"
@@ -26,6 +28,8 @@ constexpr int kFontPoints = 8;
 // The slow-line hint takes a strip below the controls, which the window grows by.
 constexpr int kHintMargin = 8;
 constexpr int kHintHeight = 44;
+constexpr int kFixWidth = 80;
+constexpr int kFixHeight = 26;
 
 QFont windowFont(QFont font)
 {
@@ -174,16 +178,45 @@ void Main_Menu::showProgress(TransferMode kind, const QString &caption) const
 // Not a box: the upload goes on, and the operator reads why it is slow while it does.
 void Main_Menu::showSlowLine(double msPerByte)
 {
-    if (!slowLineHint_) {
-        slowLineHint_ = new QLabel(this);
-        slowLineHint_->setAccessibleName(QStringLiteral("Hat uyarısı"));
-        slowLineHint_->setWordWrap(true);
-        slowLineHint_->setStyleSheet(QStringLiteral("color: #a00000;"));
-        const int top = statusBar_->y();
-        slowLineHint_->setGeometry(kHintMargin, top, kClientWidth - 2 * kHintMargin, kHintHeight);
-        placeStatusBar(top + kHintHeight + kHintMargin);
-    }
+    if (!slowLineHint_)
+        buildSlowLineHint();
     slowLineHint_->setText(slowLineMessage(msPerByte));
     slowLineHint_->setAccessibleDescription(slowLineHint_->text());
     slowLineHint_->show();
+}
+
+// The hint takes a strip below the controls, which the window grows by; where the platform
+// offers the fix, its button stands at the strip's right.
+void Main_Menu::buildSlowLineHint()
+{
+    const int top = statusBar_->y();
+    int hintWidth = kClientWidth - 2 * kHintMargin;
+    if (latencyFixOffered()) {
+        hintWidth -= kFixWidth + kHintMargin;
+        latencyFix_ = new QPushButton(texts::kFixLatency, this);
+        latencyFix_->setObjectName(QStringLiteral("Gecikme_Duzelt"));
+        latencyFix_->setGeometry(kClientWidth - kHintMargin - kFixWidth, top + (kHintHeight - kFixHeight) / 2,
+                                 kFixWidth, kFixHeight);
+        latencyFix_->setEnabled(!document_.transferRunning());
+        connect(latencyFix_, &QPushButton::clicked, this, &Main_Menu::fixLatency);
+        latencyFix_->show();
+    }
+    slowLineHint_ = new QLabel(this);
+    slowLineHint_->setAccessibleName(QStringLiteral("Hat uyarısı"));
+    slowLineHint_->setWordWrap(true);
+    slowLineHint_->setStyleSheet(QStringLiteral("color: #a00000;"));
+    slowLineHint_->setGeometry(kHintMargin, top, hintWidth, kHintHeight);
+    placeStatusBar(top + kHintHeight + kHintMargin);
+}
+
+// The port the session opened, not the number in the COM port box: a number typed since is
+// opened only at the next start. Offered only between transfers, since the window waits for
+// the system's prompt and the command, and the adapter is to be replugged afterwards anyway;
+// disabled while the prompt is up, should the window take a click meanwhile.
+void Main_Menu::fixLatency()
+{
+    latencyFix_->setEnabled(false);
+    const bool fixed = runLatencyFix(session_.portDevice(), winId());
+    latencyFix_->setEnabled(!document_.transferRunning());
+    dialogs_.inform(fixed ? latencyFixedMessage() : latencyNotFixedMessage());
 }

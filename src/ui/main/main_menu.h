@@ -61,6 +61,8 @@ private:
     void orderKeyboard();
     void showProgress(TransferMode kind, const QString &caption) const;
     void showSlowLine(double msPerByte);
+    void buildSlowLineHint();
+    void fixLatency();
 
     // The menu bar: the site's files, the report, the CSV and the overview
     void buildMenuBar();
@@ -124,5 +126,6 @@ private:
     QComboBox *Saat_Cipi_Combo = nullptr;
     QPushButton *cmdTarihSaat = nullptr;
     QLabel *Label20 = nullptr;
-    QLabel *slowLineHint_ = nullptr;  // below the window's own controls, shown when needed
+    QLabel *slowLineHint_ = nullptr;     // below the window's own controls, shown when needed
+    QPushButton *latencyFix_ = nullptr;  // beside the hint, where the platform offers the fix
 };

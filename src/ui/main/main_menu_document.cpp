@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QStatusBar>
 
 // The site as a document in the window: the open file and its modified mark in the status
@@ -56,6 +57,7 @@ void Main_Menu::connectDocument()
     connect(&session_, &UnitSession::transferStarted, this, &Main_Menu::showDocument);
     connect(&session_, &UnitSession::finished, this, &Main_Menu::showDocument);
     connect(&session_, &UnitSession::linkLost, this, &Main_Menu::showDocument);
+    connect(&session_, &UnitSession::transferEnded, this, &Main_Menu::showDocument);
 }
 
 void Main_Menu::showDocument()
@@ -70,6 +72,8 @@ void Main_Menu::showDocument()
     open_->setEnabled(idle);
     recentFiles_->setEnabled(idle);
     backups_->setEnabled(idle);
+    if (latencyFix_)
+        latencyFix_->setEnabled(idle);
 }
 
 // The number still typed in the focused box, taken as Enter or leaving the box would.

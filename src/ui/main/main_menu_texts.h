@@ -51,6 +51,8 @@ inline const QString kClockDs1307 = QStringLiteral("DS1307");
 inline const QString kClockPcf8583 = QStringLiteral("PCF8583");
 inline const QString kCmdTarihSaat = QStringLiteral("Tarih-Saat Ayarla");
 inline const QString kProgressAtStart = QStringLiteral("%0");
+// Beside the slow-line hint, where the platform can shorten the adapter's latency timer
+inline const QString kFixLatency = QStringLiteral("Düzelt");
 
 // The installer's workbench: the menu bar, the list copy and their words
 inline const QString kFileMenu = QStringLiteral("&Dosya");

@@ -1,0 +1,11 @@
+#include "elevated_fix.h"
+
+bool latencyFixOffered()
+{
+    return false;
+}
+
+bool runLatencyFix(const QString &, quintptr)
+{
+    return false;
+}

@@ -1,0 +1,6 @@
+#include "latency_timer.h"
+
+bool setLatencyTimer(const LatencyRequest &)
+{
+    return false;
+}
