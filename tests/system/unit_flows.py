@@ -107,6 +107,10 @@ def stop_terminals(run):
     wait_line(program, window, "Gönderim durumu",
               f"Gönderim durduruldu: {sent} / 41.919 bayt. Birim ayarların bir kısmını aldı; yeniden gönderin.")
     assert [role for role, _ in program.windows()] == ["filler"], "a box for a stop"
+    program.press(window, "menu item", "Dosya")
+    opening = wait_for("Aç…", lambda: next(iter(find_all(program.app(), "menu item", "Aç…")), None))
+    wait_for("Aç… open again after the stop", lambda: opening.get_state_set().contains(Atspi.StateType.ENABLED))
+    program.desktop.run_x("xdotool", "key", "Escape")
     program.press(window, "push button", "Buton Ayarlarını Gönder")
     wait_for("the buttons", lambda: len(unit.received()) >= len(received) + 1 + BUTTONS)
     assert unit.quiet()[len(received):] == bytes([START_BYTE]) + button_image({}, {})[:BUTTONS]
