@@ -46,9 +46,10 @@ const char *const kUsage = "Kullanım: bilvex-config [--screenshot DOSYA] [--set
                            "                      Çıkış kodu: 0 yazıldı, 1 PDF yazılamadı, 2 komut satırı\n"
                            "                      ya da ayarlar dosyası hatalı (hiçbir şey yazılmadı)\n"
                            "  --set-latency COMn MS\n"
-                           "                      Windows'ta, yönetici olarak: COMn'deki FTDI adaptörünün\n"
-                           "                      gecikme süresini MS (1-16) ms yapar. Çıkış kodu: 0 yazıldı,\n"
-                           "                      1 adaptör bulunamadı ya da yazılamadı, 2 komut satırı hatalı\n"
+                           "                      Windows'ta, yönetici olarak: COMn'deki FTDI\n"
+                           "                      adaptörünün gecikme süresini MS (1-16) ms yapar.\n"
+                           "                      Çıkış kodu: 0 yazıldı, 1 adaptör bulunamadı ya da\n"
+                           "                      yazılamadı, 2 komut satırı hatalı\n"
                            "  -h, --help          Bu yardımı gösterir\n"
                            "  --version           Sürümü gösterir\n";
 
