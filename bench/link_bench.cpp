@@ -11,11 +11,11 @@
 //                           paced-terminal-status]...
 //        (the first three when none is given)
 
-#include "image_builder.h"
-#include "main_menu.h"
-#include "settings_file.h"
-#include "transfer_status.h"
-#include "unit_session.h"
+#include "config/settings_file.h"
+#include "images/image_builder.h"
+#include "session/unit_session.h"
+#include "ui/window/main_menu.h"
+#include "ui/window/transfer_status.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,9 +1,9 @@
 // Any bytes as a ticket layout file: the reader must end, keep at most 256 bytes and give
 // an image the unit can take.
-#include "tanimlamalar.h"
-#include "ticket_image.h"
-#include "ticket_layout_parser.h"
-#include "ticket_view.h"
+#include "config/tanimlamalar.h"
+#include "images/ticket_image.h"
+#include "images/ticket_layout_parser.h"
+#include "ui/editor/ticket_view.h"
 
 #include <QBuffer>
 

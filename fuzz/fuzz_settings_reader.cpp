@@ -1,5 +1,5 @@
 // Any bytes as the settings file: the reader must end with one of its own codes.
-#include "settings_file.h"
+#include "config/settings_file.h"
 
 #include <QBuffer>
 

@@ -1,13 +1,13 @@
 // Times the work done after every click (capture and build of both images), the
 // settings file's save and load, the site report of a whole site, and the overview window of
 // it: opened, and following one edit.
-#include "image_builder.h"
-#include "overview_window.h"
+#include "config/settings_file.h"
+#include "panels/update_data.h"
+#include "report/site_report.h"
 #include "scripted_dialogs.h"
-#include "settings_file.h"
+#include "session/site_document.h"
 #include "settings_folder.h"
-#include "site_document.h"
-#include "site_report.h"
+#include "ui/overview/overview_window.h"
 
 #include <QtTest>
 

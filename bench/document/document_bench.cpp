@@ -2,11 +2,11 @@
 // 63 other terminals) in the real window, its panels filled and images rebuilt; and measures
 // the heap that 100 steps of whole-site changes hold; and a whole 64 × 16 block pasted into
 // the overview's terminal sheet, checked and applied as one step, panels and images following.
-#include "image_builder.h"
+#include "images/image_builder.h"
 #include "main_menu_fixture.h"
-#include "priority_copy.h"
-#include "sheet_block.h"
-#include "terminal_sheet_model.h"
+#include "session/terminal_sheet_model.h"
+#include "site/priority_copy.h"
+#include "site/sheet_block.h"
 
 #include <QtTest>
 

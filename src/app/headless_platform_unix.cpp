@@ -1,4 +1,4 @@
-#include "headless_platform.h"
+#include "app/headless_platform.h"
 
 #include <QByteArray>
 #include <QtGlobal>

@@ -1,4 +1,4 @@
-#include "headless_platform.h"
+#include "app/headless_platform.h"
 
 // Windows' own platform starts on any session's desktop: nothing to choose.
 void chooseHeadlessPlatform()

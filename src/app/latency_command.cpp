@@ -1,7 +1,7 @@
-#include "latency_command.h"
+#include "app/latency_command.h"
 
-#include "latency_request.h"
-#include "latency_timer.h"
+#include "ports/latency_request.h"
+#include "ports/latency_timer.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
-#include "latency_command.h"
-#include "main_menu.h"
-#include "parent_console.h"
-#include "report_command.h"
-#include "stop_requests.h"
-#include "unattended_dialogs.h"
-#include "unit_session.h"
-#include "widget_dialogs.h"
-#include "working_file.h"
+#include "app/latency_command.h"
+#include "app/parent_console.h"
+#include "app/report_command.h"
+#include "app/unattended_dialogs.h"
+#include "config/working_file.h"
+#include "session/stop_requests.h"
+#include "session/unit_session.h"
+#include "ui/common/widget_dialogs.h"
+#include "ui/window/main_menu.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -1,4 +1,4 @@
-#include "parent_console.h"
+#include "app/parent_console.h"
 
 // A program started from a terminal prints to it already.
 void useParentConsole()

@@ -1,4 +1,4 @@
-#include "parent_console.h"
+#include "app/parent_console.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,13 +1,13 @@
-#include "report_command.h"
+#include "app/report_command.h"
 
-#include "headless_platform.h"
-#include "platform_paths.h"
-#include "same_file.h"
-#include "send_record.h"
-#include "settings_file.h"
-#include "settings_messages.h"
-#include "site_files.h"
-#include "site_report.h"
+#include "app/headless_platform.h"
+#include "config/platform_paths.h"
+#include "config/same_file.h"
+#include "config/settings_file.h"
+#include "report/site_report.h"
+#include "session/send_record.h"
+#include "session/settings_messages.h"
+#include "session/site_files.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "unattended_dialogs.h"
+#include "app/unattended_dialogs.h"
 
 #include <QTextStream>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "operator_dialogs.h"
+#include "session/operator_dialogs.h"
 
 // For runs without an operator (the demo's screenshot): every box is written to the error
 // output and answered at once with OK or No; no file and no port is chosen.

@@ -1,4 +1,4 @@
-#include "error_output.h"
+#include "cli/error_output.h"
 
 #include <unistd.h>
 

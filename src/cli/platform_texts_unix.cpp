@@ -1,4 +1,4 @@
-#include "send_texts.h"
+#include "cli/send_texts.h"
 
 namespace sendTexts {
 

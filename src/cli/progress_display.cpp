@@ -1,6 +1,6 @@
-#include "progress_display.h"
+#include "cli/progress_display.h"
 
-#include "send_texts.h"
+#include "cli/send_texts.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "error_output.h"
-#include "line_trace.h"
+#include "cli/error_output.h"
+#include "link/line_trace.h"
 
 #include <QElapsedTimer>
 #include <QString>

@@ -1,10 +1,10 @@
-#include "send_inputs.h"
+#include "cli/send_inputs.h"
 
-#include "send_texts.h"
-#include "settings_file.h"
-#include "settings_messages.h"
-#include "startup_images.h"
-#include "ticket_layout_parser.h"
+#include "cli/send_texts.h"
+#include "config/settings_file.h"
+#include "images/ticket_layout_parser.h"
+#include "panels/startup_images.h"
+#include "session/settings_messages.h"
 
 namespace {
 

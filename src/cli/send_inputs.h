@@ -1,7 +1,7 @@
 #pragma once
 
-#include "send_options.h"
-#include "tanimlamalar.h"
+#include "cli/send_options.h"
+#include "config/tanimlamalar.h"
 
 // Reads the settings file into the model and builds the images as the window's start-up
 // does, then reads every layout file into its item: all before the port is opened, so that

@@ -1,10 +1,10 @@
-#include "send_job.h"
+#include "cli/send_job.h"
 
-#include "exit_status.h"
-#include "link_messages.h"
-#include "send_texts.h"
-#include "ticket_image.h"
-#include "transfer_engine.h"
+#include "cli/exit_status.h"
+#include "cli/send_texts.h"
+#include "images/ticket_image.h"
+#include "link/link_messages.h"
+#include "link/transfer_engine.h"
 
 #include <algorithm>
 #include <cmath>

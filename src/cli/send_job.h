@@ -1,9 +1,9 @@
 #pragma once
 
-#include "error_output.h"
-#include "progress_display.h"
-#include "send_options.h"
-#include "unit_session.h"
+#include "cli/error_output.h"
+#include "cli/progress_display.h"
+#include "cli/send_options.h"
+#include "session/unit_session.h"
 
 #include <QObject>
 #include <QTimer>

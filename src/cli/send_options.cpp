@@ -1,7 +1,7 @@
-#include "send_options.h"
+#include "cli/send_options.h"
 
-#include "platform_paths.h"
-#include "send_texts.h"
+#include "cli/send_texts.h"
+#include "config/platform_paths.h"
 
 #include <optional>
 

@@ -1,8 +1,8 @@
-#include "send_port.h"
+#include "cli/send_port.h"
 
-#include "link_messages.h"
-#include "port_names.h"
-#include "send_texts.h"
+#include "cli/send_texts.h"
+#include "link/link_messages.h"
+#include "ports/port_names.h"
 
 SendPort sendPortFor(const QString &givenDevice, const QString &comPortText)
 {

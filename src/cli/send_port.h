@@ -1,7 +1,7 @@
 #pragma once
 
-#include "byte_link.h"
-#include "unit_session.h"
+#include "link/byte_link.h"
+#include "session/unit_session.h"
 
 #include <QString>
 

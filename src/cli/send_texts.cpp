@@ -1,6 +1,6 @@
-#include "send_texts.h"
+#include "cli/send_texts.h"
 
-#include "platform_paths.h"
+#include "config/platform_paths.h"
 
 #include <QDir>
 

@@ -1,4 +1,4 @@
-#include "stderr_dialogs.h"
+#include "cli/stderr_dialogs.h"
 
 StderrDialogs::StderrDialogs(ErrorOutput &out) : out_(out)
 {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "error_output.h"
-#include "operator_dialogs.h"
+#include "cli/error_output.h"
+#include "session/operator_dialogs.h"
 
 // The session's boxes without a window: each text becomes a line of the error output and
 // the transfer goes on at once. The one question, the ticket number's confirmation, was

@@ -1,6 +1,6 @@
-#include "trace_target.h"
+#include "cli/trace_target.h"
 
-#include "send_texts.h"
+#include "cli/send_texts.h"
 
 #include <QFileInfo>
 

@@ -1,4 +1,4 @@
-#include "trace_target.h"
+#include "cli/trace_target.h"
 
 #include <QFile>
 

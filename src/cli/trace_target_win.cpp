@@ -1,6 +1,6 @@
-#include "trace_target.h"
+#include "cli/trace_target.h"
 
-#include "windows_path.h"
+#include "config/windows_path.h"
 
 #include <windows.h>
 

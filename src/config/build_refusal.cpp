@@ -1,4 +1,4 @@
-#include "tanimlamalar.h"
+#include "config/tanimlamalar.h"
 
 QString BuildRefusal::message() const
 {

@@ -1,4 +1,4 @@
-#include "code_page_1254.h"
+#include "config/code_page_1254.h"
 
 #include <array>
 

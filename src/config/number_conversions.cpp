@@ -1,4 +1,4 @@
-#include "number_conversions.h"
+#include "config/number_conversions.h"
 
 #include <QLocale>
 

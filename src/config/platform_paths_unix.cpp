@@ -1,4 +1,4 @@
-#include "platform_paths.h"
+#include "config/platform_paths.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "platform_paths.h"
+#include "config/platform_paths.h"
 
-#include "windows_path.h"
+#include "config/windows_path.h"
 
 #include <QDir>
 #include <QFileInfo>

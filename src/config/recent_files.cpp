@@ -1,6 +1,6 @@
-#include "recent_files.h"
+#include "config/recent_files.h"
 
-#include "platform_paths.h"
+#include "config/platform_paths.h"
 
 #include <QDir>
 #include <QFile>

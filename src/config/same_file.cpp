@@ -1,4 +1,4 @@
-#include "same_file.h"
+#include "config/same_file.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "settings_backups.h"
+#include "config/settings_backups.h"
 
 #include <QCryptographicHash>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform_paths.h"
+#include "config/platform_paths.h"
 
 #include <QByteArray>
 #include <QDateTime>

@@ -1,10 +1,10 @@
-#include "settings_file.h"
+#include "config/settings_file.h"
 
-#include "code_page_1254.h"
-#include "number_conversions.h"
-#include "platform_paths.h"
-#include "settings_backups.h"
-#include "settings_layout.h"
+#include "config/code_page_1254.h"
+#include "config/number_conversions.h"
+#include "config/platform_paths.h"
+#include "config/settings_backups.h"
+#include "config/settings_layout.h"
 
 #include <QByteArrayView>
 #include <QDeadlineTimer>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform_paths.h"
-#include "tanimlamalar.h"
-#include "working_file.h"
+#include "config/platform_paths.h"
+#include "config/tanimlamalar.h"
+#include "config/working_file.h"
 
 #include <QByteArray>
 #include <QIODevice>

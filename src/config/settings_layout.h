@@ -1,7 +1,7 @@
 #pragma once
 
-#include "number_conversions.h"
-#include "tanimlamalar.h"
+#include "config/number_conversions.h"
+#include "config/tanimlamalar.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "stored_settings.h"
+#include "config/stored_settings.h"
 
 #include <tuple>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tanimlamalar.h"
+#include "config/tanimlamalar.h"
 
 // The values the settings file stores, apart from the images, transfer state and flags: what
 // a save writes, what "modified" compares and what an undo step brings back. Some 9 KB.

@@ -1,6 +1,6 @@
-#include "working_file.h"
+#include "config/working_file.h"
 
-#include "platform_paths.h"
+#include "config/platform_paths.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "date_time_frame.h"
+#include "images/date_time_frame.h"
 
 namespace {
 

@@ -1,7 +1,6 @@
-#include "image_builder.h"
+#include "images/image_builder.h"
 
-#include "capture.h"
-#include "refusal_names.h"
+#include "images/refusal_names.h"
 
 namespace {
 
@@ -157,14 +156,4 @@ std::optional<BuildRefusal> buildTerminalImage(const Tanimlamalar &m, std::array
         writer.record(kZeroRecordsOffsetB + kRecordSize * t, 0, kZeroTerminalAddressB + t);
     image = built;
     return std::nullopt;
-}
-
-void Update_data(Tanimlamalar &model, const PanelState &panels)
-{
-    const auto terminalPanelFault = captureTerminalPanel(panels, model);
-    const auto groupPanelFault = captureGroupPanel(panels, model);
-    model.TerminalImageRefusal =
-        terminalPanelFault ? terminalPanelFault : buildTerminalImage(model, model.TerminalImage);
-    model.ButtonImageRefusal = groupPanelFault ? groupPanelFault : buildButtonImage(model, model.ButtonImage);
-    model.ImagesBuilt = true;
 }

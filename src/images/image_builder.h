@@ -1,7 +1,6 @@
 #pragma once
 
-#include "panel_state.h"
-#include "tanimlamalar.h"
+#include "config/tanimlamalar.h"
 
 #include <optional>
 
@@ -14,6 +13,3 @@ constexpr int kRecordSize = 5;
 std::optional<BuildRefusal> buildButtonImage(const Tanimlamalar &model, std::array<uint8_t, kButtonImageSize> &image);
 std::optional<BuildRefusal> buildTerminalImage(const Tanimlamalar &model,
                                                std::array<uint8_t, kTerminalImageSize> &image);
-
-// Capture, then rebuild both images; records each image's refusal and sets ImagesBuilt.
-void Update_data(Tanimlamalar &model, const PanelState &panels);

@@ -1,6 +1,6 @@
-#include "refusal_names.h"
+#include "images/refusal_names.h"
 
-#include "unit_names.h"
+#include "images/unit_names.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
-#include "ticket_image.h"
+#include "images/ticket_image.h"
 
-#include "tanimlamalar.h"
+#include "config/tanimlamalar.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "ticket_layout_parser.h"
+#include "images/ticket_layout_parser.h"
 
-#include "number_conversions.h"
+#include "config/number_conversions.h"
 
 #include <QFile>
 #include <QFileInfo>

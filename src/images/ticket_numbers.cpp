@@ -1,6 +1,6 @@
-#include "ticket_numbers.h"
+#include "images/ticket_numbers.h"
 
-#include "tanimlamalar.h"
+#include "config/tanimlamalar.h"
 
 #include <array>
 

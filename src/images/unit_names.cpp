@@ -1,4 +1,6 @@
-#include "unit_names.h"
+#include "images/unit_names.h"
+
+#include "config/tanimlamalar.h"
 
 QString groupName(int group)
 {
@@ -8,4 +10,9 @@ QString groupName(int group)
 QString terminalName(int terminal)
 {
     return QStringLiteral("%1. Terminal").arg(terminal + 1);
+}
+
+QString clockChipName(int clockChip)
+{
+    return clockChip == kClockChipPcf8583 ? QStringLiteral("PCF8583") : QStringLiteral("DS1307");
 }

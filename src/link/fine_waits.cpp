@@ -1,4 +1,4 @@
-#include "fine_waits.h"
+#include "link/fine_waits.h"
 
 FineWaits::~FineWaits()
 {

@@ -1,7 +1,7 @@
-#include "link_messages.h"
+#include "link/link_messages.h"
 
-#include "number_conversions.h"
-#include "port_messages.h"
+#include "config/number_conversions.h"
+#include "ports/port_messages.h"
 
 QString echoMismatchMessage(uint8_t sent, uint8_t received)
 {

@@ -1,7 +1,7 @@
-#include "serial_port.h"
+#include "link/serial_port.h"
 
-#include "link_messages.h"
-#include "serial_port_system.h"
+#include "link/link_messages.h"
+#include "link/serial_port_system.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "byte_link.h"
+#include "link/byte_link.h"
 
 #include <QByteArray>
 #include <QSerialPort>

@@ -1,6 +1,6 @@
-#include "serial_port_system.h"
+#include "link/serial_port_system.h"
 
-#include "port_access_unix.h"
+#include "ports/port_access_unix.h"
 
 #include <cerrno>
 #include <poll.h>

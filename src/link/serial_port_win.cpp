@@ -1,4 +1,4 @@
-#include "serial_port_system.h"
+#include "link/serial_port_system.h"
 
 #include <QCoreApplication>
 

@@ -1,4 +1,4 @@
-#include "tracing_link.h"
+#include "link/tracing_link.h"
 
 TracingLink::TracingLink(ByteLink &port, LineTrace &trace, QObject *parent)
     : ByteLink(parent), port_(port), trace_(trace)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "byte_link.h"
-#include "line_trace.h"
+#include "link/byte_link.h"
+#include "link/line_trace.h"
 
 // A link that records in a trace every byte written to the port it wraps and every answer
 // read from it, and passes everything else on unchanged.

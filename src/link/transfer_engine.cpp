@@ -1,6 +1,6 @@
-#include "transfer_engine.h"
+#include "link/transfer_engine.h"
 
-#include "number_conversions.h"
+#include "config/number_conversions.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "byte_link.h"
-#include "fine_waits.h"
-#include "round_trips.h"
-#include "tanimlamalar.h"
+#include "config/tanimlamalar.h"
+#include "link/byte_link.h"
+#include "link/fine_waits.h"
+#include "link/round_trips.h"
 
 #include <QElapsedTimer>
 #include <QObject>

@@ -1,4 +1,4 @@
-#include "elevated_fix.h"
+#include "ports/elevated_fix.h"
 
 bool latencyFixOffered()
 {

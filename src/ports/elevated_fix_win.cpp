@@ -1,6 +1,6 @@
-#include "elevated_fix.h"
+#include "ports/elevated_fix.h"
 
-#include "latency_request.h"
+#include "ports/latency_request.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "latency_request.h"
+#include "ports/latency_request.h"
 
 #include <algorithm>
 

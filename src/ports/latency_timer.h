@@ -1,6 +1,6 @@
 #pragma once
 
-#include "latency_request.h"
+#include "ports/latency_request.h"
 
 // Writes the request's latency timer where the adapter's driver reads it when the adapter
 // is plugged in. True when written; false where no adapter is known by that port name, the

@@ -1,4 +1,4 @@
-#include "latency_timer.h"
+#include "ports/latency_timer.h"
 
 #include <string>
 #include <vector>

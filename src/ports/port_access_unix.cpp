@@ -1,6 +1,6 @@
-#include "port_access_unix.h"
+#include "ports/port_access_unix.h"
 
-#include "port_listing.h"
+#include "ports/port_listing.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "port_choice.h"
+#include "ports/port_choice.h"
 
-#include "port_names.h"
+#include "ports/port_names.h"
 
 #include <QFileInfo>
 

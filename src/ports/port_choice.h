@@ -1,7 +1,7 @@
 #pragma once
 
-#include "port_access.h"
-#include "port_listing.h"
+#include "ports/port_access.h"
+#include "ports/port_listing.h"
 
 #include <QList>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "port_listing.h"
+#include "ports/port_listing.h"
 
-#include "port_messages.h"
+#include "ports/port_messages.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "port_listing.h"
+#include "ports/port_listing.h"
 
 #include <QFile>
 #include <QFileInfo>

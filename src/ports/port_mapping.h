@@ -1,6 +1,6 @@
 #pragma once
 
-#include "port_listing.h"
+#include "ports/port_listing.h"
 
 #include <QString>
 

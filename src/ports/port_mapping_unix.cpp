@@ -1,8 +1,8 @@
-#include "port_mapping.h"
+#include "ports/port_mapping.h"
 
-#include "port_choice.h"
-#include "port_messages.h"
-#include "port_names.h"
+#include "ports/port_choice.h"
+#include "ports/port_messages.h"
+#include "ports/port_names.h"
 
 #include <QDir>
 #include <QFile>

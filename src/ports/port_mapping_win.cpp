@@ -1,7 +1,7 @@
-#include "port_mapping.h"
+#include "ports/port_mapping.h"
 
-#include "port_choice.h"
-#include "port_messages.h"
+#include "ports/port_choice.h"
+#include "ports/port_messages.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>

@@ -1,6 +1,6 @@
-#include "port_messages.h"
+#include "ports/port_messages.h"
 
-#include "latency_request.h"
+#include "ports/latency_request.h"
 
 QString portAccessText(PortAccess access)
 {

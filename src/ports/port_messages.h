@@ -1,6 +1,6 @@
 #pragma once
 
-#include "port_access.h"
+#include "ports/port_access.h"
 
 #include <QString>
 

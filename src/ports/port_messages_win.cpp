@@ -1,4 +1,4 @@
-#include "port_messages.h"
+#include "ports/port_messages.h"
 
 QString latencyTimerFix()
 {

@@ -1,6 +1,6 @@
-#include "port_names.h"
+#include "ports/port_names.h"
 
-#include "number_conversions.h"
+#include "config/number_conversions.h"
 
 std::optional<int> comPortNumber(const QString &portText)
 {

@@ -1,6 +1,6 @@
-#include "port_names.h"
+#include "ports/port_names.h"
 
-#include "platform_paths.h"
+#include "config/platform_paths.h"
 
 #include <QFileInfo>
 

@@ -1,4 +1,4 @@
-#include "port_names.h"
+#include "ports/port_names.h"
 
 #include <QRegularExpression>
 

@@ -1,6 +1,6 @@
-#include "site_report.h"
+#include "report/site_report.h"
 
-#include "report_html.h"
+#include "site/report_html.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QDir>

@@ -1,8 +1,8 @@
-#include "group_sheet_model.h"
+#include "session/group_sheet_model.h"
 
-#include "group_cells.h"
-#include "sheet_messages.h"
-#include "site_tables.h"
+#include "site/group_cells.h"
+#include "site/sheet_messages.h"
+#include "site/site_tables.h"
 
 GroupSheetModel::GroupSheetModel(const Tanimlamalar &model, SiteDocument &document, QObject *parent)
     : SheetModel(model, document, groupTable(model).headers, kGroupCount, parent)

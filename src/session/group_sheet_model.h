@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sheet_model.h"
+#include "session/sheet_model.h"
 
 // The overview's group table, one row per group, columns as GroupColumn: every value but the
 // group's name is edited here.

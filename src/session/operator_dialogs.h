@@ -1,6 +1,6 @@
 #pragma once
 
-#include "port_choice.h"
+#include "ports/port_choice.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "port_record.h"
+#include "session/port_record.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "send_record.h"
+#include "session/send_record.h"
 
-#include "settings_backups.h"
+#include "config/settings_backups.h"
 
 #include <QCryptographicHash>
 #include <QDir>

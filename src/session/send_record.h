@@ -1,9 +1,9 @@
 #pragma once
 
-#include "platform_paths.h"
-#include "site_tables.h"
-#include "tanimlamalar.h"
-#include "transfer_texts.h"
+#include "config/platform_paths.h"
+#include "config/tanimlamalar.h"
+#include "session/transfer_texts.h"
+#include "site/site_tables.h"
 
 #include <QByteArray>
 #include <QDateTime>

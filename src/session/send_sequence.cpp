@@ -1,6 +1,6 @@
-#include "send_sequence.h"
+#include "session/send_sequence.h"
 
-#include "transfer_texts.h"
+#include "session/transfer_texts.h"
 
 #include <array>
 #include <cmath>

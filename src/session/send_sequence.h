@@ -1,6 +1,6 @@
 #pragma once
 
-#include "unit_session.h"
+#include "session/unit_session.h"
 
 #include <QElapsedTimer>
 #include <QObject>

@@ -1,9 +1,9 @@
-#include "settings_messages.h"
+#include "session/settings_messages.h"
 
-#include "number_conversions.h"
-#include "settings_backups.h"
-#include "settings_file.h"
-#include "working_file.h"
+#include "config/number_conversions.h"
+#include "config/settings_backups.h"
+#include "config/settings_file.h"
+#include "config/working_file.h"
 
 #include <QFileInfo>
 

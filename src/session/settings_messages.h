@@ -1,9 +1,9 @@
 #pragma once
 
-#include "operator_dialogs.h"
-#include "start_decision.h"
-#include "tanimlamalar.h"
-#include "working_file.h"
+#include "config/tanimlamalar.h"
+#include "config/working_file.h"
+#include "session/operator_dialogs.h"
+#include "session/start_decision.h"
 
 // The settings file as the operator meets it: failures told in a box, each operation
 // returning normally but for a file cut short.

@@ -1,6 +1,6 @@
-#include "sheet_model.h"
+#include "session/sheet_model.h"
 
-#include "sheet_messages.h"
+#include "site/sheet_messages.h"
 
 #include <algorithm>
 #include <iterator>

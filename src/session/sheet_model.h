@@ -1,9 +1,9 @@
 #pragma once
 
-#include "sheet_block.h"
-#include "site_document.h"
-#include "step_names.h"
-#include "tanimlamalar.h"
+#include "config/tanimlamalar.h"
+#include "session/site_document.h"
+#include "session/step_names.h"
+#include "site/sheet_block.h"
 
 #include <QAbstractTableModel>
 

@@ -1,14 +1,14 @@
-#include "site_document.h"
+#include "session/site_document.h"
 
-#include "platform_paths.h"
-#include "recent_files.h"
-#include "same_file.h"
-#include "settings_backups.h"
-#include "settings_file.h"
-#include "settings_messages.h"
-#include "site_files.h"
-#include "step_names.h"
-#include "working_file.h"
+#include "config/platform_paths.h"
+#include "config/recent_files.h"
+#include "config/same_file.h"
+#include "config/settings_backups.h"
+#include "config/settings_file.h"
+#include "config/working_file.h"
+#include "session/settings_messages.h"
+#include "session/site_files.h"
+#include "session/step_names.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "operator_dialogs.h"
-#include "settings_backups.h"
-#include "settings_comparison.h"
-#include "site_history.h"
-#include "start_decision.h"
-#include "stored_settings.h"
-#include "tanimlamalar.h"
+#include "config/settings_backups.h"
+#include "config/stored_settings.h"
+#include "config/tanimlamalar.h"
+#include "session/operator_dialogs.h"
+#include "session/site_history.h"
+#include "session/start_decision.h"
+#include "site/settings_comparison.h"
 
 #include <QElapsedTimer>
 #include <QObject>

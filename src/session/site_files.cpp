@@ -1,10 +1,10 @@
-#include "site_files.h"
+#include "session/site_files.h"
 
-#include "settings_comparison.h"
-#include "settings_csv.h"
-#include "settings_file.h"
-#include "settings_messages.h"
-#include "stored_settings.h"
+#include "config/settings_file.h"
+#include "config/stored_settings.h"
+#include "session/settings_messages.h"
+#include "site/settings_comparison.h"
+#include "site/settings_csv.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,6 +24,7 @@ QString shown(const QString &path)
 constexpr qint64 kMaxCsvBytes = qint64(4) * 1024 * 1024;
 
 const QString kNothingLoaded = QStringLiteral("Hiçbir değer yüklenmedi.");
+const QString kCsvNotRead = QStringLiteral("CSV dosyası okunamadı: ");
 
 QString csvFailureMessage(const QString &what, const QString &path, const QString &reason)
 {
@@ -71,12 +72,12 @@ bool importSettingsCsv(Tanimlamalar &model, OperatorDialogs &dialogs, const QStr
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        dialogs.inform(csvFailureMessage(QStringLiteral("CSV dosyası okunamadı: "), path, file.errorString()));
+        dialogs.inform(csvFailureMessage(kCsvNotRead, path, file.errorString()));
         return false;
     }
     if (file.size() > kMaxCsvBytes) {
-        dialogs.inform(csvFailureMessage(QStringLiteral("CSV dosyası okunamadı: "), path,
-                                         QStringLiteral("Dosya bir ayar tablosu için fazla büyük.")));
+        dialogs.inform(
+            csvFailureMessage(kCsvNotRead, path, QStringLiteral("Dosya bir ayar tablosu için fazla büyük.")));
         return false;
     }
     const Tanimlamalar before = model;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "operator_dialogs.h"
-#include "tanimlamalar.h"
+#include "config/tanimlamalar.h"
+#include "session/operator_dialogs.h"
 
 #include <QString>
 

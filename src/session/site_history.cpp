@@ -1,4 +1,4 @@
-#include "site_history.h"
+#include "session/site_history.h"
 
 SiteHistory::SiteHistory(int limit) : limit_(limit)
 {

@@ -1,6 +1,6 @@
-#include "step_names.h"
+#include "session/step_names.h"
 
-#include "unit_names.h"
+#include "images/unit_names.h"
 
 #include <QSet>
 
@@ -70,7 +70,7 @@ StepName stepName(const StoredSettings &before, const StoredSettings &after)
     if (before.Text4 != after.Text4)
         changes.add(QStringLiteral("Com Port"), {});
     if (before.ClockChip != after.ClockChip)
-        changes.add(QStringLiteral("Saat Çipi"), {});
+        changes.add(kClockChipWord, {});
     groupChanges(before, after, changes);
     slotChanges(before, after, changes);
     if (changes.owners.size() != 1)

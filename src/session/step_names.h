@@ -1,6 +1,6 @@
 #pragma once
 
-#include "stored_settings.h"
+#include "config/stored_settings.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "stop_requests.h"
+#include "session/stop_requests.h"
 
 #include <atomic>
 

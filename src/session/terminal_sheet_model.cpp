@@ -1,9 +1,9 @@
-#include "terminal_sheet_model.h"
+#include "session/terminal_sheet_model.h"
 
-#include "sheet_messages.h"
-#include "site_tables.h"
-#include "slot_cells.h"
-#include "unit_names.h"
+#include "images/unit_names.h"
+#include "site/sheet_messages.h"
+#include "site/site_tables.h"
+#include "site/slot_cells.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sheet_model.h"
+#include "session/sheet_model.h"
 
 // The overview's terminal table, one row per terminal, columns as TerminalColumn: the panel's
 // 16 slots, each "grup/sayı". The slots past the panel's are never touched.

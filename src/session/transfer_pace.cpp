@@ -1,4 +1,4 @@
-#include "transfer_pace.h"
+#include "session/transfer_pace.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
-#include "transfer_recorder.h"
+#include "session/transfer_recorder.h"
 
-#include "port_record.h"
+#include "session/port_record.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "send_record.h"
+#include "session/send_record.h"
 
 #include <QElapsedTimer>
 

@@ -1,4 +1,4 @@
-#include "transfer_texts.h"
+#include "session/transfer_texts.h"
 
 #include <array>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "transfer_watch.h"
+#include "session/transfer_watch.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "transfer_pace.h"
-#include "unit_session.h"
+#include "session/transfer_pace.h"
+#include "session/unit_session.h"
 
 #include <QElapsedTimer>
 #include <QObject>

@@ -1,12 +1,12 @@
-#include "unit_session.h"
+#include "session/unit_session.h"
 
-#include "date_time_frame.h"
-#include "link_messages.h"
-#include "port_names.h"
-#include "serial_port.h"
-#include "settings_messages.h"
-#include "ticket_image.h"
-#include "ticket_numbers.h"
+#include "images/date_time_frame.h"
+#include "images/ticket_image.h"
+#include "images/ticket_numbers.h"
+#include "link/link_messages.h"
+#include "link/serial_port.h"
+#include "ports/port_names.h"
+#include "session/settings_messages.h"
 
 #include <QFileInfo>
 

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "byte_link.h"
-#include "operator_dialogs.h"
-#include "port_choice.h"
-#include "site_document.h"
-#include "start_decision.h"
-#include "tanimlamalar.h"
-#include "transfer_engine.h"
-#include "transfer_recorder.h"
+#include "config/tanimlamalar.h"
+#include "link/byte_link.h"
+#include "link/transfer_engine.h"
+#include "ports/port_choice.h"
+#include "session/operator_dialogs.h"
+#include "session/site_document.h"
+#include "session/start_decision.h"
+#include "session/transfer_recorder.h"
 
 #include <QDateTime>
 #include <QObject>

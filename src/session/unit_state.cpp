@@ -1,6 +1,6 @@
-#include "unit_state.h"
+#include "session/unit_state.h"
 
-#include "transfer_engine.h"
+#include "link/transfer_engine.h"
 
 UnitState unitStateOf(const Tanimlamalar &model, const QList<SentTransfer> &record, const QString &settingsPath,
                       const std::optional<PortSend> &lastOnPort)

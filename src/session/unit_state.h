@@ -1,8 +1,8 @@
 #pragma once
 
-#include "port_record.h"
-#include "send_record.h"
-#include "tanimlamalar.h"
+#include "config/tanimlamalar.h"
+#include "session/port_record.h"
+#include "session/send_record.h"
 
 #include <QList>
 

@@ -1,6 +1,6 @@
-#include "csv_rows.h"
+#include "site/csv_rows.h"
 
-#include "code_page_1254.h"
+#include "config/code_page_1254.h"
 
 #include <QStringDecoder>
 

@@ -1,8 +1,8 @@
-#include "group_cells.h"
+#include "site/group_cells.h"
 
-#include "sheet_messages.h"
-#include "site_columns.h"
-#include "unit_names.h"
+#include "images/unit_names.h"
+#include "site/sheet_messages.h"
+#include "site/site_columns.h"
 
 #include <algorithm>
 

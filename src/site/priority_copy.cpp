@@ -1,4 +1,4 @@
-#include "priority_copy.h"
+#include "site/priority_copy.h"
 
 namespace {
 

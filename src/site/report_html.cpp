@@ -1,4 +1,6 @@
-#include "report_html.h"
+#include "site/report_html.h"
+
+#include "images/unit_names.h"
 
 namespace {
 
@@ -24,10 +26,10 @@ QString tableHtml(const SiteTable &table)
 
 QString factsHtml(const Tanimlamalar &model, const ReportFacts &facts)
 {
-    const QString chip = model.ClockChip == kClockChipPcf8583 ? QStringLiteral("PCF8583") : QStringLiteral("DS1307");
+    const QString chip = clockChipName(model.ClockChip);
     const QStringList lines{QStringLiteral("Tarih: ") + facts.when.toString(QStringLiteral("dd.MM.yyyy HH:mm")),
                             QStringLiteral("Ayarlar Dosyası: ") + facts.settingsFile,
-                            QStringLiteral("COM Port: ") + model.Text4, QStringLiteral("Saat Çipi: ") + chip};
+                            QStringLiteral("COM Port: ") + model.Text4, kClockChipWord + QStringLiteral(": ") + chip};
     QStringList escaped;
     for (const QString &line : lines)
         escaped << line.toHtmlEscaped();

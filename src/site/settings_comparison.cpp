@@ -1,7 +1,7 @@
-#include "settings_comparison.h"
+#include "site/settings_comparison.h"
 
-#include "site_columns.h"
-#include "unit_names.h"
+#include "images/unit_names.h"
+#include "site/site_columns.h"
 
 namespace {
 
@@ -29,10 +29,9 @@ QString limitText(int value)
 // Any value but 1 selects the DS1307; a value other than 0 is shown too, so the line tells them apart.
 QString clockChipText(int value)
 {
-    if (value == kClockChipPcf8583)
-        return QStringLiteral("PCF8583");
-    const QString name = QStringLiteral("DS1307");
-    return value == kClockChipDs1307 ? name : QStringLiteral("%1 (%2)").arg(name).arg(value);
+    const QString name = clockChipName(value);
+    return value == kClockChipPcf8583 || value == kClockChipDs1307 ? name
+                                                                   : QStringLiteral("%1 (%2)").arg(name).arg(value);
 }
 
 QString slotValue(int group, int count)
@@ -60,9 +59,8 @@ void compareGeneral(const Tanimlamalar &shown, const Tanimlamalar &other, QList<
     if (shown.Text4 != other.Text4)
         out.append({Table::General, -1, -1, change(QStringLiteral("COM Port"), other.Text4, shown.Text4)});
     if (shown.ClockChip != other.ClockChip) {
-        out.append(
-            {Table::General, -1, -1,
-             change(QStringLiteral("Saat Çipi"), clockChipText(other.ClockChip), clockChipText(shown.ClockChip))});
+        out.append({Table::General, -1, -1,
+                    change(kClockChipWord, clockChipText(other.ClockChip), clockChipText(shown.ClockChip))});
     }
 }
 

@@ -1,7 +1,7 @@
-#include "settings_csv.h"
+#include "site/settings_csv.h"
 
-#include "csv_rows.h"
-#include "site_columns.h"
+#include "site/csv_rows.h"
+#include "site/site_columns.h"
 
 #include <QHash>
 

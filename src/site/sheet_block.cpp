@@ -1,4 +1,4 @@
-#include "sheet_block.h"
+#include "site/sheet_block.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "sheet_messages.h"
+#include "site/sheet_messages.h"
 
-#include "unit_names.h"
+#include "images/unit_names.h"
 
 QString groupCellName(int group, int column)
 {

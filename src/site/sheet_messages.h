@@ -1,6 +1,6 @@
 #pragma once
 
-#include "site_columns.h"
+#include "site/site_columns.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
-#include "site_checks.h"
+#include "site/site_checks.h"
 
-#include "refusal_names.h"
-#include "unit_names.h"
+#include "images/refusal_names.h"
+#include "images/unit_names.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "site_columns.h"
+#include "site/site_columns.h"
 
-#include "number_conversions.h"
+#include "config/number_conversions.h"
 
 #include <QRegularExpression>
 

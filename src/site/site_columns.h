@@ -1,7 +1,7 @@
 #pragma once
 
-#include "site_tables.h"
-#include "tanimlamalar.h"
+#include "config/tanimlamalar.h"
+#include "site/site_tables.h"
 
 #include <QString>
 

@@ -1,6 +1,7 @@
-#include "site_tables.h"
+#include "site/site_tables.h"
 
-#include "unit_names.h"
+#include "images/unit_names.h"
+#include "site/site_columns.h"
 
 namespace {
 
@@ -53,9 +54,9 @@ QString groupCell(const Tanimlamalar &model, int group, int column)
 SiteTable groupTable(const Tanimlamalar &model)
 {
     SiteTable table;
-    table.headers = QStringList{QStringLiteral("Buton No"), QStringLiteral("Durum"),        QStringLiteral("Başlangıç"),
-                                QStringLiteral("Bitiş"),    QStringLiteral("Son Çağrılan"), QStringLiteral("Son Bilet"),
-                                QStringLiteral("Limit"),    QStringLiteral("Bilet Datası")};
+    table.headers << kGroupNumberColumn.name;
+    for (const GroupValue &value : kGroupValues)
+        table.headers << value.rule.name;
     for (int group = 0; group < kGroupCount; ++group) {
         QStringList row;
         for (int column = 0; column < GroupColumn::Count; ++column)
@@ -68,7 +69,7 @@ SiteTable groupTable(const Tanimlamalar &model)
 SiteTable terminalTable(const Tanimlamalar &model)
 {
     SiteTable table;
-    table.headers << QStringLiteral("Terminal");
+    table.headers << kTerminalColumn.name;
     for (int slot = 0; slot < kPanelSlotCount; ++slot)
         table.headers << QString::number(slot + 1);
     for (int terminal = 0; terminal < kTerminalCount; ++terminal) {

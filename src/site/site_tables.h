@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tanimlamalar.h"
+#include "config/tanimlamalar.h"
 
 #include <QDateTime>
 #include <QString>

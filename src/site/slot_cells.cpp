@@ -1,8 +1,8 @@
-#include "slot_cells.h"
+#include "site/slot_cells.h"
 
-#include "sheet_messages.h"
-#include "site_columns.h"
-#include "site_tables.h"
+#include "site/sheet_messages.h"
+#include "site/site_columns.h"
+#include "site/site_tables.h"
 
 #include <QRegularExpression>
 

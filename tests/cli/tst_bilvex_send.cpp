@@ -1,9 +1,9 @@
 // bilvex-send as an installer runs it, against the simulated unit on a pseudo-terminal:
 // what the unit received, the exit status and what the program said on its error output.
 #include "byte_sequence.h"
-#include "settings_file.h"
+#include "config/settings_file.h"
+#include "panels/startup_images.h"
 #include "settings_folder.h"
-#include "startup_images.h"
 #include "unit_sim_process.h"
 
 #include <QDateTime>

@@ -1,5 +1,5 @@
-#include "code_page_1254.h"
-#include "settings_file.h"
+#include "config/code_page_1254.h"
+#include "config/settings_file.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>

@@ -1,4 +1,4 @@
-#include "recent_files.h"
+#include "config/recent_files.h"
 
 #include <QtTest>
 

@@ -1,8 +1,8 @@
 // The copies a save keeps of the file it replaces: one per change, equal to what was replaced,
 // each settings file in a folder of its own, newest first by the order they were made, the
 // newest 30 only.
-#include "settings_backups.h"
-#include "settings_file.h"
+#include "config/settings_backups.h"
+#include "config/settings_file.h"
 #include "settings_folder.h"
 
 #include <QDir>

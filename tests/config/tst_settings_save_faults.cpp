@@ -1,8 +1,8 @@
-#include "platform_paths.h"
+#include "config/platform_paths.h"
+#include "config/settings_file.h"
 #include "scripted_dialogs.h"
-#include "settings_file.h"
+#include "session/settings_messages.h"
 #include "settings_folder.h"
-#include "settings_messages.h"
 
 #include <QtTest>
 

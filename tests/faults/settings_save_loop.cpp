@@ -2,7 +2,7 @@
 // even save writes all values 0, every odd one the same with group 1's first number 999.
 // Prints one line before the first save, so the test knows the saving has begun.
 // With --once it saves the first model once and ends.
-#include "settings_file.h"
+#include "config/settings_file.h"
 
 #include <QCoreApplication>
 

@@ -1,4 +1,5 @@
-#include "date_time_frame.h"
+#include "images/date_time_frame.h"
+#include "images/unit_names.h"
 
 #include <QtTest>
 
@@ -7,6 +8,8 @@ class TestDateTimeFrame : public QObject {
 private slots:
     void frameForChip_data();
     void frameForChip();
+    void chipShownAs_data();
+    void chipShownAs();
 };
 
 void TestDateTimeFrame::frameForChip_data()
@@ -52,6 +55,23 @@ void TestDateTimeFrame::frameForChip()
     const QByteArray sent(reinterpret_cast<const char *>(frame.data()), 24);
     QCOMPARE(sent.toHex(' '), records.toHex(' '));
     QCOMPARE(int(frame[24]), 0);
+}
+
+// The name the window's chip box, the report and the comparison show for a stored value.
+void TestDateTimeFrame::chipShownAs_data()
+{
+    QTest::addColumn<int>("chip");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("0") << 0 << QStringLiteral("DS1307");
+    QTest::newRow("1") << 1 << QStringLiteral("PCF8583");
+    QTest::newRow("any other value sets the DS1307") << 7 << QStringLiteral("DS1307");
+}
+
+void TestDateTimeFrame::chipShownAs()
+{
+    QFETCH(int, chip);
+    QFETCH(QString, name);
+    QCOMPARE(clockChipName(chip), name);
 }
 
 QTEST_GUILESS_MAIN(TestDateTimeFrame)

@@ -1,6 +1,6 @@
 #include "byte_sequence.h"
-#include "tanimlamalar.h"
-#include "ticket_image.h"
+#include "config/tanimlamalar.h"
+#include "images/ticket_image.h"
 
 #include <QtTest>
 

@@ -1,7 +1,7 @@
-#include "code_page_1254.h"
-#include "ticket_layout_parser.h"
-#include "ticket_numbers.h"
-#include "ticket_view.h"
+#include "config/code_page_1254.h"
+#include "images/ticket_layout_parser.h"
+#include "images/ticket_numbers.h"
+#include "ui/editor/ticket_view.h"
 
 #include <QBuffer>
 #include <QDir>

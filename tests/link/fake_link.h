@@ -1,8 +1,8 @@
 #pragma once
 
-#include "byte_link.h"
+#include "link/byte_link.h"
 #include "scripted_dialogs.h"
-#include "unit_session.h"
+#include "session/unit_session.h"
 
 #include <QList>
 #include <QPair>

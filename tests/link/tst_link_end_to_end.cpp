@@ -1,11 +1,11 @@
 #include "byte_sequence.h"
-#include "image_builder.h"
-#include "port_names.h"
+#include "images/image_builder.h"
+#include "link/serial_port.h"
+#include "ports/port_names.h"
 #include "run_until.h"
 #include "scripted_dialogs.h"
-#include "serial_port.h"
+#include "session/unit_session.h"
 #include "settings_folder.h"
-#include "unit_session.h"
 #include "unit_sim_process.h"
 
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "round_trips.h"
+#include "link/round_trips.h"
 
 #include <QtTest>
 

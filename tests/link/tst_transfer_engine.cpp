@@ -1,6 +1,6 @@
 #include "fake_link.h"
 #include "scripted_dialogs.h"
-#include "unit_session.h"
+#include "session/unit_session.h"
 
 #include <QtTest>
 

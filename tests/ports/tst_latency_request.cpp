@@ -1,6 +1,6 @@
 // The command line of bilvex-config --set-latency, the one command run with administrator
 // rights: exactly one shape is taken, anything else is refused before it touches anything.
-#include "latency_request.h"
+#include "ports/latency_request.h"
 
 #include <QtTest>
 

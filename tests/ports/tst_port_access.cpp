@@ -1,4 +1,4 @@
-#include "port_access_unix.h"
+#include "ports/port_access_unix.h"
 
 #include <QLockFile>
 #include <QProcess>

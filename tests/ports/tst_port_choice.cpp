@@ -1,8 +1,8 @@
 // The port picker without its dialog: the rows it shows and the link that choosing a port
 // makes for COM n.
-#include "port_choice.h"
-#include "port_mapping.h"
-#include "port_messages.h"
+#include "ports/port_choice.h"
+#include "ports/port_mapping.h"
+#include "ports/port_messages.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
 // The port listing: which stable name leads to a device, and how one port reads as a line.
-#include "port_listing.h"
+#include "ports/port_listing.h"
 
 #include <QDir>
 #include <QFile>

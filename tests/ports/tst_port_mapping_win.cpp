@@ -1,6 +1,6 @@
-#include "port_mapping.h"
-#include "port_messages.h"
-#include "port_names.h"
+#include "ports/port_mapping.h"
+#include "ports/port_messages.h"
+#include "ports/port_names.h"
 
 #include <QtTest>
 

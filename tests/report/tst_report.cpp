@@ -1,6 +1,6 @@
 // bilvex-config --report as a script runs it, with no display and no platform chosen, and the
 // PDF as a reader finds it: pdftotext's layout and pdfinfo's pages (poppler-utils).
-#include "settings_file.h"
+#include "config/settings_file.h"
 #include "settings_folder.h"
 
 #include <QProcess>

@@ -1,6 +1,6 @@
+#include "config/settings_file.h"
 #include "fake_link.h"
 #include "scripted_dialogs.h"
-#include "settings_file.h"
 #include "settings_folder.h"
 
 #include <QtTest>

@@ -1,9 +1,9 @@
 // The record of what the unit got from a settings file: read back as written, a damaged one
 // put aside rather than trusted, and what it says the unit still lacks.
-#include "image_builder.h"
-#include "send_record.h"
-#include "transfer_engine.h"
-#include "unit_state.h"
+#include "images/image_builder.h"
+#include "link/transfer_engine.h"
+#include "session/send_record.h"
+#include "session/unit_state.h"
 
 #include <QtTest>
 

@@ -1,12 +1,12 @@
 // The overview's table models over the site document: edits, pastes, Delete and fill down as
 // steps of the document, the count of filled cells a paste overwrites, copies for the
 // clipboard, and the slots past the panel's that nothing here touches.
-#include "group_sheet_model.h"
 #include "scripted_dialogs.h"
+#include "session/group_sheet_model.h"
+#include "session/site_document.h"
+#include "session/terminal_sheet_model.h"
 #include "settings_folder.h"
-#include "sheet_block.h"
-#include "site_document.h"
-#include "terminal_sheet_model.h"
+#include "site/sheet_block.h"
 
 #include <QSignalSpy>
 #include <QtTest>

@@ -1,11 +1,11 @@
 // The site as a document: modified by comparison with the open file, saves that write the
 // open file, and the history of steps with their names, merges and limits.
+#include "config/settings_file.h"
 #include "scripted_dialogs.h"
-#include "settings_file.h"
+#include "session/site_document.h"
+#include "session/site_history.h"
+#include "session/step_names.h"
 #include "settings_folder.h"
-#include "site_document.h"
-#include "site_history.h"
-#include "step_names.h"
 
 #include <QtTest>
 

@@ -1,11 +1,11 @@
 // Another settings file opened into the running window's model: what the operator is told,
 // and what the model holds afterwards. And the recent files the menu offers.
-#include "recent_files.h"
+#include "config/recent_files.h"
+#include "config/settings_backups.h"
+#include "config/settings_file.h"
 #include "scripted_dialogs.h"
-#include "settings_backups.h"
-#include "settings_file.h"
+#include "session/site_files.h"
 #include "settings_folder.h"
-#include "site_files.h"
 
 #include <QtTest>
 

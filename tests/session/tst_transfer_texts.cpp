@@ -1,7 +1,7 @@
 // The words the window, bilvex-send and a support call share for a transfer, and the time
 // left the status bar says.
-#include "transfer_pace.h"
-#include "transfer_texts.h"
+#include "session/transfer_pace.h"
+#include "session/transfer_texts.h"
 
 #include <QtTest>
 

@@ -1,9 +1,9 @@
 // The overview's cells as typed or pasted: what each column takes and the refusal's text, and
 // clipboard text read into cells.
-#include "group_cells.h"
-#include "sheet_block.h"
-#include "site_tables.h"
-#include "slot_cells.h"
+#include "site/group_cells.h"
+#include "site/sheet_block.h"
+#include "site/site_tables.h"
+#include "site/slot_cells.h"
 
 #include <QtTest>
 

@@ -1,8 +1,8 @@
-#include "code_page_1254.h"
-#include "priority_copy.h"
-#include "settings_comparison.h"
-#include "settings_csv.h"
-#include "site_checks.h"
+#include "config/code_page_1254.h"
+#include "site/priority_copy.h"
+#include "site/settings_comparison.h"
+#include "site/settings_csv.h"
+#include "site/site_checks.h"
 
 #include <QtTest>
 

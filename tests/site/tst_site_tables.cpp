@@ -1,4 +1,4 @@
-#include "site_tables.h"
+#include "site/site_tables.h"
 
 #include <QtTest>
 

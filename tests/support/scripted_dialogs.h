@@ -1,6 +1,6 @@
 #pragma once
 
-#include "operator_dialogs.h"
+#include "session/operator_dialogs.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #include "settings_folder.h"
 
-#include "platform_paths.h"
+#include "config/platform_paths.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "settings_file.h"
+#include "config/settings_file.h"
 
 #include <QtTest>
 

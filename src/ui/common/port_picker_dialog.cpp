@@ -1,6 +1,6 @@
-#include "port_picker_dialog.h"
+#include "ui/common/port_picker_dialog.h"
 
-#include "port_messages.h"
+#include "ports/port_messages.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>

@@ -1,7 +1,8 @@
-#include "widget_dialogs.h"
+#include "ui/common/widget_dialogs.h"
 
-#include "platform_paths.h"
-#include "port_picker_dialog.h"
+#include "config/platform_paths.h"
+#include "ui/common/button_texts.h"
+#include "ui/common/port_picker_dialog.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -71,8 +72,8 @@ bool WidgetDialogs::askOkCancel(const QString &text)
 {
     QMessageBox box(QMessageBox::Question, QGuiApplication::applicationDisplayName(), text, QMessageBox::NoButton,
                     ownerWindow());
-    QPushButton *ok = box.addButton(QStringLiteral("Tamam"), QMessageBox::AcceptRole);
-    QPushButton *cancel = box.addButton(QStringLiteral("İptal"), QMessageBox::RejectRole);
+    QPushButton *ok = box.addButton(texts::kOk, QMessageBox::AcceptRole);
+    QPushButton *cancel = box.addButton(texts::kCancel, QMessageBox::RejectRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(cancel);
     box.exec();
@@ -83,9 +84,9 @@ SaveChoice WidgetDialogs::askToSave(const QString &text)
 {
     QMessageBox box(QMessageBox::Warning, QGuiApplication::applicationDisplayName(), text, QMessageBox::NoButton,
                     ownerWindow());
-    QPushButton *save = box.addButton(QStringLiteral("Kaydet"), QMessageBox::AcceptRole);
-    QPushButton *discard = box.addButton(QStringLiteral("Kaydetme"), QMessageBox::DestructiveRole);
-    QPushButton *cancel = box.addButton(QStringLiteral("İptal"), QMessageBox::RejectRole);
+    QPushButton *save = box.addButton(texts::kSave, QMessageBox::AcceptRole);
+    QPushButton *discard = box.addButton(texts::kDiscard, QMessageBox::DestructiveRole);
+    QPushButton *cancel = box.addButton(texts::kCancel, QMessageBox::RejectRole);
     box.setDefaultButton(save);
     box.setEscapeButton(cancel);
     box.exec();

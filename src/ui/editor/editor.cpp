@@ -1,9 +1,9 @@
-#include "editor.h"
+#include "ui/editor/editor.h"
 
-#include "ticket_image.h"
-#include "ticket_layout_parser.h"
-#include "ticket_numbers.h"
-#include "ticket_view.h"
+#include "images/ticket_image.h"
+#include "images/ticket_layout_parser.h"
+#include "images/ticket_numbers.h"
+#include "ui/editor/ticket_view.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

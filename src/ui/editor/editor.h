@@ -1,8 +1,8 @@
 #pragma once
 
-#include "operator_dialogs.h"
-#include "tanimlamalar.h"
-#include "unit_session.h"
+#include "config/tanimlamalar.h"
+#include "session/operator_dialogs.h"
+#include "session/unit_session.h"
 
 #include <QPointer>
 #include <QWidget>

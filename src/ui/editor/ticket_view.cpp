@@ -1,6 +1,6 @@
-#include "ticket_view.h"
+#include "ui/editor/ticket_view.h"
 
-#include "code_page_1254.h"
+#include "config/code_page_1254.h"
 
 QString ticketViewText(const QByteArray &layout)
 {

@@ -1,4 +1,4 @@
-#include "sheet_marks.h"
+#include "ui/overview/sheet_marks.h"
 
 #include <QPoint>
 

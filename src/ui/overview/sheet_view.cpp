@@ -1,4 +1,4 @@
-#include "sheet_view.h"
+#include "ui/overview/sheet_view.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "word_delegate.h"
+#include "ui/overview/word_delegate.h"
 
 #include <QComboBox>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "byte_link.h"
+#include "link/byte_link.h"
 
 // A unit that echoes every byte at once; keeps everything the PC sent.
 class FakeUnitLink : public ByteLink {

@@ -1,7 +1,7 @@
 #include "byte_sequence.h"
-#include "editor.h"
 #include "fake_unit_link.h"
 #include "scripted_dialogs.h"
+#include "ui/editor/editor.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -1,8 +1,8 @@
 #include "byte_sequence.h"
-#include "editor.h"
 #include "run_until.h"
 #include "scripted_dialogs.h"
 #include "settings_folder.h"
+#include "ui/editor/editor.h"
 #include "unit_sim_process.h"
 
 #include <QComboBox>
