@@ -102,9 +102,14 @@ void Main_Menu::placeBelowMenuBar()
             child->move(child->x(), child->y() + offset);
     }
     menuBar_->setGeometry(0, 0, kClientWidth, offset);
+    buildStatusBar();
+    placeStatusBar(kClientHeight + offset);
+}
+
+void Main_Menu::buildStatusBar()
+{
     documentStatus_ = new DocumentStatus(this);
     transferStatus_ = new TransferStatus(model_, session_, unitMenu_->stopAction(), this);
-    placeStatusBar(kClientHeight + offset);
 }
 
 // The status bar closes the window at `top`: the open file, then the transfer and what the

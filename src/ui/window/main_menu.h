@@ -60,6 +60,7 @@ private:
     void buildControls();
     void buildMenuBar();
     void placeBelowMenuBar();
+    void buildStatusBar();
     void placeStatusBar(int top);
     void orderKeyboard();
     void connectSession();
